@@ -1,0 +1,32 @@
+#include "framework/Seams.h"
+
+#include <mmsystem.h>
+
+namespace {
+
+SystemSeams RealSeams() {
+    SystemSeams seams;
+    seams.messageBox = [](HWND owner, const char* text, const char* caption, UINT type) {
+        return ::MessageBoxA(owner, text, caption, type);
+    };
+    seams.playSound = [](const char* sound, HMODULE module, DWORD flags) { return ::PlaySoundA(sound, module, flags); };
+    seams.sleep = [](DWORD milliseconds) { ::Sleep(milliseconds); };
+    seams.ftime = [](struct _timeb* record) { ::_ftime(record); };
+    seams.time = [] { return ::time(nullptr); };
+    seams.setTimer = [](HWND window, UINT_PTR id, UINT milliseconds) {
+        return ::SetTimer(window, id, milliseconds, nullptr);
+    };
+    seams.killTimer = [](HWND window, UINT_PTR id) { return ::KillTimer(window, id); };
+    return seams;
+}
+
+}  // namespace
+
+SystemSeams& Seams() {
+    static SystemSeams seams = RealSeams();
+    return seams;
+}
+
+void ResetSeams() {
+    Seams() = RealSeams();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The points where the tool meets the person and the clock: message boxes, sounds, sleeping, the
+// calendar clock and window timers. Production code calls them through Seams(); by default each
+// entry calls the real Windows function. Tests replace entries to answer message boxes, observe
+// sounds, drive timer ticks and replace long waits with a clock they control.
+#include <windows.h>
+
+#include <sys/timeb.h>
+#include <ctime>
+#include <functional>
+
+struct SystemSeams {
+    // MessageBoxA(owner, text, caption, type).
+    std::function<int(HWND owner, const char* text, const char* caption, UINT type)> messageBox;
+    // PlaySoundA(sound, module, flags).
+    std::function<BOOL(const char* sound, HMODULE module, DWORD flags)> playSound;
+    // Sleep(milliseconds).
+    std::function<void(DWORD milliseconds)> sleep;
+    // _ftime(record): the current time with milliseconds.
+    std::function<void(struct _timeb* record)> ftime;
+    // time(nullptr): the current calendar time in whole seconds.
+    std::function<time_t()> time;
+    // SetTimer / KillTimer on a window of ours.
+    std::function<UINT_PTR(HWND window, UINT_PTR id, UINT milliseconds)> setTimer;
+    std::function<BOOL(HWND window, UINT_PTR id)> killTimer;
+};
+
+// The process-wide seams.
+SystemSeams& Seams();
+
+// Puts every entry back to the real Windows function.
+void ResetSeams();
