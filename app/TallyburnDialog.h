@@ -1,0 +1,91 @@
+#pragma once
+// CTallyburnDialog: the main window. It shows the count of programmed targets, the time since the
+// count was cleared, and runs one programming cycle through J-Flash per press of "Run" or Enter.
+#include "app/Stopwatch.h"
+#include "display/SegmentDisplay.h"
+#include "framework/AfxWin.h"
+
+class CTallyburnDialog : public CDialog {
+public:
+    // The window timers, told apart by id.
+    enum : UINT_PTR { ResultPollTimer = 1, ErasePollTimer = 2, ElapsedTimer = 3, StartDelayTimer = 4 };
+
+    explicit CTallyburnDialog(CWnd* parent = nullptr);
+    ~CTallyburnDialog() override;
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+
+public:
+    BOOL PreTranslateMessage(MSG* message) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    // Switches the Run button off for a cycle, or on again (with the focus, window in front).
+    void EnableRun(bool enable);
+    void PlayFailureSound();
+    void PlayStartSound();
+
+    // Finds J-Flash's main window unless the attached one still exists; learns its title.
+    void DiscoverProgrammer();
+    void LearnAppTitle(HWND window);
+
+    // Starts one programming cycle through J-Flash.
+    void Run();
+    void CompleteCycle(HWND resultWindow);
+    void FailCycle();
+    void FinishCycle();
+
+    // The J-Flash window link and the cycle, in declaration order.
+    CString m_appTitle;
+    CString m_errorTitle;
+    CString m_warningTitle;
+    int m_failed = 0;
+    int m_qtGeneration = 0;
+    CString m_windowClass;
+    HWND m_programmerWindow = nullptr;
+    int m_counter = 0;
+    int m_eraseStage = 0;
+    CStopwatch m_stopwatch;
+    int m_missingPolls = 0;
+    int m_endDelay = 0;
+    CSegmentDisplay m_display;
+    HICON m_icon = nullptr;
+
+protected:
+    // Called when the window needs painting: the icon while minimised, else the default.
+    void OnPaint();
+    // Called when the minimised window is dragged.
+    HCURSOR OnQueryDragIcon();
+    // Called at every tick of the window's timers.
+    void OnTimer(UINT_PTR timerId);
+    // Called for system menu commands; Close ends the dialog.
+    void OnSysCommand(UINT command, LPARAM position);
+    // Called when "Clear" is clicked.
+    void OnClear();
+    // Called when "Allways on top" is clicked.
+    void OnAlwaysOnTop();
+    // Called when the window is being destroyed.
+    void OnDestroy();
+
+    // The cycle's timer ticks.
+    void OnResultPoll();
+    void OnErasePoll();
+    void OnStartDelay();
+
+    // Run's work; a restart after a retryable error that no longer finds J-Flash ends as a failure.
+    void StartCycle(bool restartAfterError);
+    // J-Flash's result window under the learned title, or else under the alternative title.
+    HWND FindResultWindow(bool& alternative) const;
+    // The result window shows text, or is the alternative kind whose special child stands for it.
+    bool ShowsResult(HWND window, bool alternative, const char* text) const;
+    // Closes a retryable error window and restarts the cycle once it is gone; false otherwise.
+    bool RetryAfterError(HWND error);
+
+    void ShowCounter();
+    void PlaySoundResource(UINT id);
+    CWinApp& App() const;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,117 @@
+#include "tests/support/process.h"
+
+#include <vector>
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        ::Sleep(20);
+    }
+}
+
+ChildProcess::~ChildProcess() {
+    Kill();
+}
+
+bool ChildProcess::Start(const std::string& exe, const std::string& args, const std::string& folder) {
+    Kill();
+    std::string command = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    return ::CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.empty() ? nullptr : folder.c_str(), &startup, &m_info) != FALSE;
+}
+
+bool ChildProcess::Running() const {
+    return m_info.hProcess != nullptr && ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool ChildProcess::WaitForExit(DWORD timeoutMs) {
+    return m_info.hProcess == nullptr || ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+void ChildProcess::Kill() {
+    if (m_info.hProcess == nullptr)
+        return;
+    if (Running()) {
+        ::TerminateProcess(m_info.hProcess, 1);
+        ::WaitForSingleObject(m_info.hProcess, 5000);
+    }
+    ::CloseHandle(m_info.hThread);
+    ::CloseHandle(m_info.hProcess);
+    m_info = PROCESS_INFORMATION{};
+}
+
+namespace {
+
+struct WindowQuery {
+    DWORD processId;
+    const char* windowClass;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+    auto* query = reinterpret_cast<WindowQuery*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != query->processId || !::IsWindowVisible(window))
+        return TRUE;
+    char name[256] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (query->windowClass != nullptr && std::string(name) != query->windowClass)
+        return TRUE;
+    char title[512] = {};
+    ::GetWindowTextA(window, title, sizeof title);
+    if (query->title != nullptr && std::string(title) != query->title)
+        return TRUE;
+    query->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title) {
+    WindowQuery query{processId, windowClass, title, nullptr};
+    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* title, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProcessWindow(processId, windowClass, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = {};
+    ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                          nullptr);
+    return text;
+}
+
+void ClickButton(HWND window, int id) {
+    ::PostMessageA(::GetDlgItem(window, id), BM_CLICK, 0, 0);
+}
+
+HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
+    return WaitForProcessWindow(processId, "#32770", caption, timeoutMs);
+}
+
+std::string MessageBoxText(HWND box) {
+    // The message is the static control with id 0xFFFF in both Windows and Wine message boxes.
+    return TextOf(::GetDlgItem(box, 0xFFFF));
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Other programs in tests: starting them, waiting for their windows, answering their message
+// boxes, and stopping them. All waits poll with a generous deadline; none is an assertion itself.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The folder of the running test program (where the build puts Tallyburn.exe and the simulator).
+std::string ProgramFolder();
+
+// Polls the condition every 20 ms until it holds or the time is up; returns whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ~ChildProcess();  // stops the process if it still runs
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // Starts "exe" args in the folder; false if it could not be started.
+    bool Start(const std::string& exe, const std::string& args, const std::string& folder);
+    bool Running() const;
+    // Waits for the process to end; false if it still runs after the timeout.
+    bool WaitForExit(DWORD timeoutMs = 20000);
+    void Kill();
+    DWORD Id() const { return m_info.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+// A visible top-level window of the process with this class and title, or null.
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title);
+HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* title, DWORD timeoutMs = 20000);
+
+// The text of a window of another process (WM_GETTEXT).
+std::string TextOf(HWND window);
+
+// Clicks a button of another process's window as a mouse click would (BM_CLICK, posted).
+void ClickButton(HWND window, int id);
+
+// A message box of the process: a dialog captioned caption; waits for it to appear.
+HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs = 20000);
+// The message box's text (its static child with the message).
+std::string MessageBoxText(HWND box);
