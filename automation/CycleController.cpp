@@ -1,0 +1,205 @@
+// The programming cycle: one press of "Run" or Enter programs one target through J-Flash, watched
+// by window timers, and counts it only when J-Flash reports it programmed and verified.
+#include "app/Settings.h"
+#include "app/TallyburnDialog.h"
+#include "automation/WindowProbe.h"
+#include "automation/programmer_protocol.h"
+#include "automation/title_rules.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr UINT kPollMilliseconds = 100;
+constexpr UINT kStartDelayMilliseconds = 1000;
+constexpr int kMissingPollLimit = 50;     // about 5 s without any awaited window
+constexpr int kRetryableErrorLooks = 99;  // about 9.9 s for a retryable error window to close
+constexpr DWORD kLookMilliseconds = 100;
+
+constexpr COLORREF kRunningUnlit = 0x000000, kRunningLit = 0xC0C0C0;
+constexpr COLORREF kFailedUnlit = 0x000034, kFailedLit = 0x0000FF;
+constexpr COLORREF kSucceededUnlit = 0x003400, kSucceededLit = 0x00FF00;
+
+}  // namespace
+
+void CTallyburnDialog::Run() {
+    StartCycle(false);
+}
+
+void CTallyburnDialog::StartCycle(bool restartAfterError) {
+    DiscoverProgrammer();
+    if (m_programmerWindow == nullptr) {
+        AfxMessageBox("Cann't find J-Flash Window.", MB_OK);
+        // A restart after a retryable error has no timer left: without J-Flash it ends as a
+        // failure instead of leaving the tool grey with Run switched off.
+        if (restartAfterError)
+            FailCycle();
+        return;
+    }
+
+    m_failed = 0;
+    m_eraseStage = 0;
+    m_missingPolls = 0;
+    m_display.SetColors(kRunningUnlit, kRunningLit);
+    EnableRun(false);
+
+    // The Qt generation cannot be erased from here: the box is cleared and stays off.
+    if (m_qtGeneration == 1 && IsDlgButtonChecked(IDC_ERASE_CHIP) == BST_CHECKED) {
+        CheckDlgButton(IDC_ERASE_CHIP, BST_UNCHECKED);
+        GetDlgItem(IDC_ERASE_CHIP)->EnableWindow(FALSE);
+    }
+
+    if (IsDlgButtonChecked(IDC_ERASE_CHIP) == BST_CHECKED) {
+        PostCommand(m_programmerWindow, kEraseCommand);
+        KillTimer(ResultPollTimer);
+        SetTimer(ErasePollTimer, kPollMilliseconds);
+    } else {
+        if (m_qtGeneration == 1) {
+            ::BringWindowToTop(m_programmerWindow);
+            ::SetForegroundWindow(m_programmerWindow);
+            ::SetActiveWindow(m_programmerWindow);
+            PressKey(m_programmerWindow, kProgramKey);
+        } else {
+            PostCommand(m_programmerWindow, kProgramCommand);
+        }
+        KillTimer(ErasePollTimer);
+        SetTimer(StartDelayTimer, kStartDelayMilliseconds);
+    }
+    PlayStartSound();
+}
+
+void CTallyburnDialog::OnStartDelay() {
+    KillTimer(StartDelayTimer);
+    SetTimer(ResultPollTimer, kPollMilliseconds);
+}
+
+HWND CTallyburnDialog::FindResultWindow(bool& alternative) const {
+    alternative = false;
+    HWND result = FindTopWindow(m_windowClass, m_appTitle);
+    if (result == nullptr) {
+        result = FindTopWindow(m_windowClass, m_appTitle + " ");
+        alternative = result != nullptr;
+    }
+    return result;
+}
+
+bool CTallyburnDialog::ShowsResult(HWND window, bool alternative, const char* text) const {
+    return FindChildByText(window, text) != nullptr ||
+           (alternative && FindChildByClass(window, kAlternativeResultChildClass) != nullptr);
+}
+
+void CTallyburnDialog::OnResultPoll() {
+    if (m_eraseStage != 0)
+        return;  // a start delay left over from an earlier cycle; the erase poll is in charge
+
+    if (HWND error = FindTopWindow(m_windowClass, m_errorTitle)) {
+        KillTimer(ResultPollTimer);
+        if (m_qtGeneration == 1 || !RetryAfterError(error))
+            FailCycle();
+        return;
+    }
+    if (FindTopWindow(m_windowClass, m_warningTitle) != nullptr) {
+        KillTimer(ResultPollTimer);
+        FailCycle();
+        return;
+    }
+    bool alternative = false;
+    if (HWND result = FindResultWindow(alternative)) {
+        if (m_qtGeneration == 1 || ShowsResult(result, alternative, kProgramSucceeded)) {
+            CompleteCycle(result);
+            return;
+        }
+    }
+    if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, m_qtGeneration == 1)) != nullptr) {
+        KillTimer(ResultPollTimer);
+        FailCycle();
+        return;
+    }
+    if (FindTopWindow(m_windowClass, kWorkingTitle) != nullptr) {
+        m_missingPolls = 0;
+        return;
+    }
+    if (++m_missingPolls >= kMissingPollLimit) {
+        KillTimer(ResultPollTimer);
+        FailCycle();
+    }
+}
+
+bool CTallyburnDialog::RetryAfterError(HWND error) {
+    for (const char* text : kRetryableErrors) {
+        if (FindChildByText(error, text) == nullptr)
+            continue;
+        PostClose(error);
+        for (int look = 0; look < kRetryableErrorLooks; ++look) {
+            Seams().sleep(kLookMilliseconds);
+            if (FindChildByText(error, text) == nullptr) {
+                StartCycle(true);
+                return true;
+            }
+        }
+        return false;
+    }
+    return false;
+}
+
+void CTallyburnDialog::OnErasePoll() {
+    bool alternative = false;
+    if (m_eraseStage == 0) {
+        if (FindTopWindow(m_windowClass, m_errorTitle) != nullptr) {
+            KillTimer(ErasePollTimer);
+            FailCycle();
+            return;
+        }
+        HWND result = FindResultWindow(alternative);
+        if (result != nullptr && ShowsResult(result, alternative, kEraseSucceeded)) {
+            SendClose(result);
+            m_eraseStage = 1;
+            PostCommand(m_programmerWindow, kUnsecureCommand);
+        }
+        // The erase poll always looks for the dialog generation's emulator-selection title.
+        if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, false)) != nullptr) {
+            KillTimer(ErasePollTimer);
+            FailCycle();
+        }
+    } else if (m_eraseStage == 1) {
+        HWND result = FindResultWindow(alternative);
+        if (result != nullptr && ShowsResult(result, alternative, kUnsecureSucceeded)) {
+            SendClose(result);
+            m_eraseStage = 0;
+            PostCommand(m_programmerWindow, kProgramCommand);
+            KillTimer(ErasePollTimer);
+            SetTimer(StartDelayTimer, kStartDelayMilliseconds);
+        }
+    }
+}
+
+void CTallyburnDialog::CompleteCycle(HWND resultWindow) {
+    KillTimer(ResultPollTimer);
+    Seams().sleep(static_cast<DWORD>(m_endDelay));
+    SendClose(resultWindow);
+    m_failed = 0;
+    FinishCycle();
+    ++m_counter;
+    AfxGetApp()->WriteProfileInt(kSettingsSection, kKeyCounter, m_counter);
+    ShowCounter();
+}
+
+void CTallyburnDialog::FailCycle() {
+    m_failed = 1;
+    FinishCycle();
+    PlayFailureSound();
+}
+
+void CTallyburnDialog::FinishCycle() {
+    if (m_qtGeneration == 1) {
+        BringWindowToTop();
+        SetForegroundWindow();
+        SetActiveWindow();
+    } else if (m_programmerWindow != nullptr && ::IsWindow(m_programmerWindow)) {
+        PostCommand(m_programmerWindow, kEndCommand);
+    }
+    if (m_failed == 1)
+        m_display.SetColors(kFailedUnlit, kFailedLit);
+    else
+        m_display.SetColors(kSucceededUnlit, kSucceededLit);
+    EnableRun(true);
+}

@@ -1,0 +1,44 @@
+// Finding J-Flash's main window and learning the titles of its message windows.
+#include "app/Settings.h"
+#include "app/TallyburnDialog.h"
+#include "automation/WindowProbe.h"
+#include "automation/programmer_protocol.h"
+#include "automation/title_rules.h"
+
+void CTallyburnDialog::DiscoverProgrammer() {
+    if (m_programmerWindow != nullptr && ::IsWindow(m_programmerWindow))
+        return;
+
+    m_qtGeneration = 0;
+    m_windowClass = kDialogMessageClass;
+    m_programmerWindow = nullptr;
+
+    HWND found = FindTopWindowByPrefix(kDialogGenerationClass, kProgrammerTitlePrefix);
+    if (found == nullptr) {
+        found = FindTopWindowByPrefix(kQtGenerationClass, kProgrammerTitlePrefix);
+        if (found == nullptr)
+            return;
+        m_qtGeneration = 1;
+        m_windowClass = kQtGenerationClass;
+    }
+
+    CString text;
+    ReadWindowText(found, text);
+    if (m_appTitle.IsEmpty() || text.Find(m_appTitle) < 0)
+        LearnAppTitle(found);
+    m_programmerWindow = found;
+}
+
+void CTallyburnDialog::LearnAppTitle(HWND window) {
+    char title[kWindowTextBuffer] = {};
+    ::GetWindowTextA(window, title, kWindowTextBuffer);
+    title[kWindowTextBuffer - 1] = '\0';
+
+    CString learned;
+    if (!LearnTitle(title, learned))
+        return;
+    m_appTitle = learned;
+    AfxGetApp()->WriteProfileString(kSettingsSection, kKeyAppTitle, m_appTitle);
+    m_errorTitle = ErrorTitleFor(m_appTitle);
+    m_warningTitle = WarningTitleFor(m_appTitle);
+}

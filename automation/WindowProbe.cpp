@@ -1,0 +1,118 @@
+#include "automation/WindowProbe.h"
+
+#include <cstring>
+#include <string>
+
+#include "framework/Seams.h"
+#include "framework/mbcs.h"
+
+namespace {
+
+constexpr DWORD kRetryMilliseconds = 50;
+
+// The state of one child search: what is wanted and what matched first.
+struct ChildSearch {
+    HWND foundWindow = nullptr;
+    int found = 0;
+    std::string wanted;  // any length: the caller's text is copied whole
+};
+
+std::string TextOf(HWND window) {
+    char text[kWindowTextBuffer] = {};
+    ::GetWindowTextA(window, text, kWindowTextBuffer);
+    text[kWindowTextBuffer - 1] = '\0';
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[kWindowTextBuffer] = {};
+    ::GetClassNameA(window, name, kWindowTextBuffer);
+    name[kWindowTextBuffer - 1] = '\0';
+    return name;
+}
+
+// Posts the message; while the post fails and the window still exists, waits and tries again.
+BOOL PostWithRetry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    while (!::PostMessageA(window, message, wParam, lParam)) {
+        if (!::IsWindow(window))
+            return 0;
+        Seams().sleep(kRetryMilliseconds);
+    }
+    return 1;
+}
+
+}  // namespace
+
+HWND FindTopWindowByPrefix(const char* windowClass, const char* prefix) {
+    HWND window = ::FindWindowA(windowClass, nullptr);
+    if (window == nullptr)
+        return nullptr;
+    const std::string title = TextOf(window);
+    return mbcs::CompareBytes(prefix, title.c_str(), std::strlen(prefix)) == 0 ? window : nullptr;
+}
+
+HWND FindTopWindow(const char* windowClass, const char* title) {
+    return ::FindWindowA(windowClass, title);
+}
+
+HWND FindChildByText(HWND parent, const char* text) {
+    ChildSearch search;
+    search.wanted = text;
+    ForEachChildWindow(parent, [&search](HWND child) {
+        const std::string childText = TextOf(child);
+        const bool begins = mbcs::CompareBytes(childText.c_str(), search.wanted.c_str(), search.wanted.size()) == 0;
+        if (begins || mbcs::Compare(childText.c_str(), search.wanted.c_str()) == 0) {
+            search.foundWindow = child;
+            search.found = 1;
+            return false;
+        }
+        return true;
+    });
+    return search.found ? search.foundWindow : nullptr;
+}
+
+HWND FindChildByClass(HWND parent, const char* className) {
+    ChildSearch search;
+    search.wanted = className;
+    ForEachChildWindow(parent, [&search](HWND child) {
+        if (mbcs::Compare(ClassOf(child).c_str(), search.wanted.c_str()) == 0) {
+            search.foundWindow = child;
+            search.found = 1;
+            return false;
+        }
+        return true;
+    });
+    return search.found ? search.foundWindow : nullptr;
+}
+
+CString& ReadWindowText(HWND window, CString& text) {
+    LRESULT length = ::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    if (length < 0)
+        length = 0;
+    if (length > kWindowTextBuffer - 1)
+        length = kWindowTextBuffer - 1;
+    char buffer[kWindowTextBuffer] = {};
+    ::SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(buffer));
+    buffer[kWindowTextBuffer - 1] = '\0';
+    text = buffer;
+    return text;
+}
+
+BOOL PostCommand(HWND window, UINT commandId) {
+    return PostWithRetry(window, WM_COMMAND, commandId, 0);
+}
+
+BOOL PressKey(HWND window, UINT virtualKey) {
+    const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    if (!PostWithRetry(window, WM_KEYDOWN, virtualKey, scan | 1))
+        return 0;
+    return PostWithRetry(window, WM_KEYUP, virtualKey, scan | static_cast<LPARAM>(0xC0000001u));
+}
+
+LRESULT SendClose(HWND window) {
+    return ::SendMessageA(window, WM_CLOSE, 0, 0);
+}
+
+BOOL PostClose(HWND window) {
+    return PostWithRetry(window, WM_CLOSE, 0, 0);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Finding and operating another application's windows: top-level windows by class and title,
+// descendants by text or class, window texts, and commands, keys and close requests posted with
+// retries while the window exists.
+#include <windows.h>
+
+#include "framework/CString.h"
+
+// Texts read from windows go into buffers of this size: at most 259 characters are seen.
+constexpr int kWindowTextBuffer = 260;
+
+// The first top-level window of the class (as FindWindowA gives it), if its title begins with prefix.
+HWND FindTopWindowByPrefix(const char* windowClass, const char* prefix);
+
+// A top-level window of the class with exactly this title (compared as the platform compares titles).
+HWND FindTopWindow(const char* windowClass, const char* title);
+
+// The first descendant, in enumeration order, whose text begins with (or equals) text.
+HWND FindChildByText(HWND parent, const char* text);
+
+// The first descendant, in enumeration order, whose class name equals className exactly.
+HWND FindChildByClass(HWND parent, const char* className);
+
+// The window's text as its own procedure answers WM_GETTEXT, cut to 259 characters.
+CString& ReadWindowText(HWND window, CString& text);
+
+// Posts WM_COMMAND with the id (notification 0). Nonzero when posted, 0 when the window is gone.
+BOOL PostCommand(HWND window, UINT commandId);
+
+// Posts a key-down and a key-up of the virtual key. Nonzero when both were posted, 0 when the
+// window is gone (no key-up follows a key-down that could not be posted).
+BOOL PressKey(HWND window, UINT virtualKey);
+
+// Sends WM_CLOSE and returns what the window's procedure returned.
+LRESULT SendClose(HWND window);
+
+// Posts WM_CLOSE without waiting for the window to close. 0 when the window is gone.
+BOOL PostClose(HWND window);
+
+namespace probe_detail {
+template <class Visit>
+BOOL CALLBACK VisitChild(HWND child, LPARAM context) noexcept {
+    return (*reinterpret_cast<Visit*>(context))(child) ? TRUE : FALSE;
+}
+}  // namespace probe_detail
+
+// Calls visit for every descendant of parent in enumeration order until it returns false.
+template <class Visit>
+void ForEachChildWindow(HWND parent, Visit visit) {
+    ::EnumChildWindows(parent, &probe_detail::VisitChild<Visit>, reinterpret_cast<LPARAM>(&visit));
+}
