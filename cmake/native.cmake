@@ -1,6 +1,7 @@
 # Host build of the code that needs no Windows API, tested under AddressSanitizer and UBSan.
 set(TB_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-add_compile_options(-Wall -Wextra ${TB_SANITIZE})
+# No fused multiply-adds: the curve fit's results are compared bit for bit.
+add_compile_options(-Wall -Wextra -ffp-contract=off ${TB_SANITIZE})
 add_link_options(${TB_SANITIZE})
 
 add_library(tallyburn_portable STATIC ${TB_PORTABLE_SOURCES})
@@ -10,7 +11,8 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB TB_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
-add_executable(tallyburn_native_tests ${TB_NATIVE_TESTS})
+include(${CMAKE_SOURCE_DIR}/tools/simulator/portable.cmake)
+add_executable(tallyburn_native_tests ${TB_NATIVE_TESTS} ${TB_SIM_PORTABLE_SOURCES})
 target_link_libraries(tallyburn_native_tests PRIVATE tallyburn_portable GTest::gtest_main GTest::gmock)
 include(GoogleTest)
 gtest_discover_tests(tallyburn_native_tests DISCOVERY_TIMEOUT 60)

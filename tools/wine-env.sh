@@ -57,6 +57,10 @@ tb_session_begin() {
     tb_prepare_prefix
     # Keep one wineserver alive for the session so that each program starts quickly.
     "$TB_WINESERVER" -p >/dev/null 2>&1 || true
+    # Bring up the desktop process now, with its output going nowhere: started by the first program
+    # that opens a window, it would inherit that program's stdout and keep a reader such as ctest
+    # waiting for the end of the output long after the program has ended.
+    "$TB_WINE" rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
 }
 
 # tb_session_end: stop the wineserver of our prefix (and with it our Wine processes) and our Xvfb.
