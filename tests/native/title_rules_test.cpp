@@ -12,8 +12,8 @@ TEST(TitleRules, LearnedTitleIsThePartBeforeTheFirstSeparatorWithoutVendor) {
     EXPECT_STREQ(learned, "A");
     EXPECT_TRUE(LearnTitle(" - starts with it", learned));
     EXPECT_STREQ(learned, "");
-    EXPECT_TRUE(LearnTitle("SEGGER SEGGER J-Flash-SEGGER X - y", learned));
-    EXPECT_STREQ(learned, "J-Flash-SEGGER X") << "only \"SEGGER \" with its blank is removed";
+    EXPECT_TRUE(LearnTitle("SEGGER SEGGER J-Flash-SEGGER_X - y", learned));
+    EXPECT_STREQ(learned, "J-Flash-SEGGER_X") << "only \"SEGGER \" with its blank is removed";
 }
 
 TEST(TitleRules, ErrorAndWarningTitlesDropTheVendor) {

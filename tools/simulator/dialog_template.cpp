@@ -1,0 +1,91 @@
+#include "dialog_template.h"
+
+namespace jflashsim {
+
+// Layout of a DLGTEMPLATE in WORDs: style (2), extended style (2), item count (1), x, y, cx, cy (4),
+// then menu, class and title, then with DS_SETFONT the point size and the face name.
+namespace {
+const size_t kItemCountIndex = 4;
+}
+
+DialogTemplate::DialogTemplate(const std::string& title, DWORD style, short width, short height) {
+    PushDword(style | DS_SETFONT);
+    PushDword(0);
+    m_words.push_back(0);
+    m_words.push_back(0);
+    m_words.push_back(0);
+    m_words.push_back(static_cast<WORD>(width));
+    m_words.push_back(static_cast<WORD>(height));
+    m_words.push_back(0);  // no menu
+    m_words.push_back(0);  // the predefined dialog class
+    PushString(title);
+    m_words.push_back(8);
+    PushString("MS Shell Dlg");
+}
+
+void DialogTemplate::AddControl(WORD classAtom,
+                                const std::string& text,
+                                DWORD style,
+                                short x,
+                                short y,
+                                short width,
+                                short height,
+                                WORD id) {
+    BeginControl(style, x, y, width, height, id);
+    m_words.push_back(0xFFFF);
+    m_words.push_back(classAtom);
+    EndControl(text);
+}
+
+void DialogTemplate::AddControl(const char* className,
+                                const std::string& text,
+                                DWORD style,
+                                short x,
+                                short y,
+                                short width,
+                                short height,
+                                WORD id) {
+    BeginControl(style, x, y, width, height, id);
+    PushString(className);
+    EndControl(text);
+}
+
+void DialogTemplate::BeginControl(DWORD style, short x, short y, short width, short height, WORD id) {
+    AlignToDword();
+    PushDword(style | WS_CHILD | WS_VISIBLE);
+    PushDword(0);
+    m_words.push_back(static_cast<WORD>(x));
+    m_words.push_back(static_cast<WORD>(y));
+    m_words.push_back(static_cast<WORD>(width));
+    m_words.push_back(static_cast<WORD>(height));
+    m_words.push_back(id);
+    ++m_words[kItemCountIndex];
+}
+
+void DialogTemplate::EndControl(const std::string& text) {
+    PushString(text);
+    m_words.push_back(0);  // no creation data
+}
+
+void DialogTemplate::AlignToDword() {
+    if (m_words.size() % 2 != 0) {
+        m_words.push_back(0);
+    }
+}
+
+void DialogTemplate::PushDword(DWORD value) {
+    m_words.push_back(LOWORD(value));
+    m_words.push_back(HIWORD(value));
+}
+
+// Template strings are UTF-16; the simulator's texts are in the ANSI code page, like its peers'.
+void DialogTemplate::PushString(const std::string& text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> wide(length > 0 ? length : 1, L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+    }
+    m_words.insert(m_words.end(), wide.begin(), wide.end());
+}
+
+}  // namespace jflashsim
