@@ -2,7 +2,8 @@
 enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX STRICT)
-add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>)
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>
+                    $<$<COMPILE_LANGUAGE:CXX>:-ffp-contract=off>)
 # One self-contained exe: nothing beyond the system's own DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
@@ -16,9 +17,9 @@ add_executable(Tallyburn WIN32 app/TallyburnMain.cpp framework/WinMain.cpp ${TB_
 target_link_libraries(Tallyburn PRIVATE tallyburn_core)
 tb_add_resources(Tallyburn)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/tools/simulator/CMakeLists.txt)
-    add_subdirectory(tools/simulator)
-endif()
+add_subdirectory(tools/simulator)
+add_subdirectory(tools/remote)
+add_subdirectory(tools/operator)
 
 option(TALLYBURN_TESTS "Build the Windows tests" ON)
 if(TALLYBURN_TESTS)

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "tests/support/process.h"
+#include "tools/remote/process_control.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/support/process.h"
+#include "tools/remote/process_control.h"
 
 #include <vector>
 

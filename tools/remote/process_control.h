@@ -1,5 +1,5 @@
 #pragma once
-// Other programs in tests: starting them, waiting for their windows, answering their message
+// Other programs, seen from outside: starting them, waiting for their windows, answering their message
 // boxes, and stopping them. All waits poll with a generous deadline; none is an assertion itself.
 #include <windows.h>
 

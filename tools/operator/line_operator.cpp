@@ -1,0 +1,156 @@
+// LineOperator: plays the operator at a running Tallyburn. It presses Run a number of times, waits
+// for each cycle to end, reports the colour of the count and the count in Tallyburn.ini, and after a
+// failure closes the message windows J-Flash left open, as the operator would. With --bench it
+// also reports the cycle rate and the CPU time Tallyburn used per cycle and while idle.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "tools/remote/process_control.h"
+#include "tools/remote/tool_remote.h"
+
+namespace {
+
+struct Options {
+    int runs = 1;
+    DWORD timeoutMs = 60000;
+    bool bench = false;
+    bool keepLeftovers = false;
+};
+
+void Usage() {
+    std::printf(
+        "LineOperator.exe [--runs N] [--timeout-ms N] [--bench] [--keep-leftovers]\n"
+        "  Presses Run in the running Tallyburn N times (default 1), waiting for each cycle to end.\n"
+        "  After a failure it closes J-Flash's error, warning and emulator-selection windows,\n"
+        "  unless --keep-leftovers is given. --bench adds cycle rate and CPU figures.\n"
+        "  Exit status: 0 when every cycle ended, 1 when one did not, 2 when Tallyburn is not running.\n");
+}
+
+bool Parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--runs" && i + 1 < argc)
+            options.runs = std::atoi(argv[++i]);
+        else if (arg == "--timeout-ms" && i + 1 < argc)
+            options.timeoutMs = static_cast<DWORD>(std::atoi(argv[++i]));
+        else if (arg == "--bench")
+            options.bench = true;
+        else if (arg == "--keep-leftovers")
+            options.keepLeftovers = true;
+        else
+            return false;
+    }
+    return options.runs > 0;
+}
+
+std::string SettingsFileOf(DWORD processId) {
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    char path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (process != nullptr) {
+        ::QueryFullProcessImageNameA(process, 0, path, &size);
+        ::CloseHandle(process);
+    }
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\')) + "\\Tallyburn.ini";
+}
+
+struct Leftovers {
+    DWORD tallyburn;
+    std::string appTitle;
+    int closed;
+};
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// J-Flash's message windows that wait for the operator: errors, warnings, emulator selection.
+BOOL CALLBACK CloseLeftover(HWND window, LPARAM context) {
+    auto* leftovers = reinterpret_cast<Leftovers*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == leftovers->tallyburn || !::IsWindowVisible(window))
+        return TRUE;
+    char title[512] = {};
+    ::GetWindowTextA(window, title, sizeof title);
+    const std::string text = title;
+    if (text == leftovers->appTitle + " Error" || text == leftovers->appTitle + " Warning" ||
+        EndsWith(text, "Emulator selection")) {
+        ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ++leftovers->closed;
+    }
+    return TRUE;
+}
+
+int CloseLeftovers(DWORD tallyburn, const std::string& iniPath) {
+    char appTitle[1024] = {};
+    ::GetPrivateProfileStringA("setup", "AppTitle", "", appTitle, sizeof appTitle, iniPath.c_str());
+    Leftovers leftovers{tallyburn, appTitle, 0};
+    ::EnumWindows(&CloseLeftover, reinterpret_cast<LPARAM>(&leftovers));
+    return leftovers.closed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!Parse(argc, argv, options)) {
+        Usage();
+        return 2;
+    }
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = ::FindWindowA("#32770", "Tallyburn 2.1")) != nullptr; }, 20000);
+    if (window == nullptr) {
+        std::printf("Tallyburn is not running\n");
+        return 2;
+    }
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    const std::string iniPath = SettingsFileOf(processId);
+    ToolRemote tool(window, processId, iniPath);
+    WaitUntil([&] { return tool.RunEnabled(); }, options.timeoutMs);
+
+    std::printf("count before: %d\n", tool.StoredCount());
+    std::fflush(stdout);
+    const double cpuStart = tool.CpuMilliseconds();
+    const DWORD start = ::GetTickCount();
+    int finished = 0, green = 0;
+    for (int run = 1; run <= options.runs; ++run) {
+        const CycleOutcome outcome = tool.PressRun(options.timeoutMs);
+        const char* what = outcome.missingJFlash ? "J-Flash missing" : ToString(outcome.state);
+        std::printf("run %d: %s after %lu ms, count in Tallyburn.ini: %d\n", run,
+                    outcome.finished ? what : "did not end", static_cast<unsigned long>(outcome.milliseconds),
+                    tool.StoredCount());
+        std::fflush(stdout);
+        finished += outcome.finished ? 1 : 0;
+        green += outcome.state == DisplayState::Green ? 1 : 0;
+        if (outcome.state == DisplayState::Red && !options.keepLeftovers) {
+            // The operator reads J-Flash's message and closes it before the next board.
+            ::Sleep(300);
+            CloseLeftovers(processId, iniPath);
+            ::Sleep(300);
+        }
+    }
+    const DWORD elapsed = ::GetTickCount() - start;
+    const double cpuCycles = tool.CpuMilliseconds() - cpuStart;
+
+    if (options.bench) {
+        const DWORD idleMs = 5000;
+        const double cpuIdleStart = tool.CpuMilliseconds();
+        ::Sleep(idleMs);
+        const double cpuIdle = tool.CpuMilliseconds() - cpuIdleStart;
+        std::printf("cycles: %d ended of %d, %d green\n", finished, options.runs, green);
+        std::printf("wall time: %lu ms, %.1f ms per cycle, %.1f cycles per minute\n",
+                    static_cast<unsigned long>(elapsed), static_cast<double>(elapsed) / options.runs,
+                    60000.0 * options.runs / elapsed);
+        std::printf("Tallyburn CPU: %.1f ms per cycle; idle: %.2f ms per second over %lu ms\n",
+                    cpuCycles / options.runs, cpuIdle * 1000.0 / idleMs, static_cast<unsigned long>(idleMs));
+    }
+    std::printf("count after: %d\n", tool.StoredCount());
+    return finished == options.runs ? 0 : 1;
+}

@@ -1,0 +1,139 @@
+#include "tools/remote/tool_remote.h"
+
+#include <vector>
+
+#include "tools/remote/process_control.h"
+
+namespace {
+
+constexpr int kRunButton = 1001;
+constexpr int kCountDisplay = 1002;
+
+// Counts the lit-segment colours of the three cycle states among the control's pixels on screen.
+DisplayState Classify(const std::vector<COLORREF>& pixels) {
+    int grey = 0, green = 0, red = 0;
+    for (COLORREF pixel : pixels) {
+        grey += pixel == RGB(192, 192, 192);
+        green += pixel == RGB(0, 255, 0);
+        red += pixel == RGB(255, 0, 0);
+    }
+    if (grey > green && grey > red)
+        return DisplayState::Grey;
+    if (green > grey && green > red)
+        return DisplayState::Green;
+    if (red > grey && red > green)
+        return DisplayState::Red;
+    return DisplayState::Unknown;
+}
+
+}  // namespace
+
+const char* ToString(DisplayState state) {
+    switch (state) {
+        case DisplayState::Grey:
+            return "grey";
+        case DisplayState::Green:
+            return "green";
+        case DisplayState::Red:
+            return "red";
+        case DisplayState::Unknown:
+            break;
+    }
+    return "unknown";
+}
+
+DisplayState ReadDisplayState(HWND tallyburn) {
+    RECT area;
+    if (!::GetWindowRect(::GetDlgItem(tallyburn, kCountDisplay), &area))
+        return DisplayState::Unknown;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0)
+        return DisplayState::Unknown;
+
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ::GdiFlush();
+    std::vector<COLORREF> pixels;
+    pixels.reserve(static_cast<size_t>(width) * height);
+    const auto* row = static_cast<const unsigned char*>(bits);
+    for (int i = 0; i < width * height; ++i)
+        pixels.push_back(RGB(row[i * 4 + 2], row[i * 4 + 1], row[i * 4]));
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return Classify(pixels);
+}
+
+ToolRemote::ToolRemote(HWND tallyburn, DWORD processId, std::string iniPath)
+    : m_window(tallyburn), m_processId(processId), m_iniPath(std::move(iniPath)) {}
+
+bool ToolRemote::RunEnabled() const {
+    return ::IsWindowEnabled(::GetDlgItem(m_window, kRunButton)) != FALSE;
+}
+
+int ToolRemote::StoredCount(int fallback) const {
+    return static_cast<int>(::GetPrivateProfileIntA("setup", "counter", fallback, m_iniPath.c_str()));
+}
+
+double ToolRemote::CpuMilliseconds() const {
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, m_processId);
+    if (process == nullptr)
+        return 0;
+    FILETIME created, exited, kernel, user;
+    double total = 0;
+    if (::GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+        auto ticks = [](const FILETIME& t) {
+            return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+        };
+        total = static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+    }
+    ::CloseHandle(process);
+    return total;
+}
+
+CycleOutcome ToolRemote::PressRun(DWORD timeoutMs) {
+    CycleOutcome outcome;
+    const DWORD start = ::GetTickCount();
+    ClickButton(m_window, kRunButton);
+
+    // Either the button goes off (a cycle runs) or the tool says J-Flash is missing.
+    HWND box = nullptr;
+    outcome.started = WaitUntil(
+        [&] {
+            if (!RunEnabled())
+                return true;
+            box = FindProcessWindow(m_processId, "#32770", "Tallyburn");
+            return box != nullptr;
+        },
+        timeoutMs);
+    if (box != nullptr && MessageBoxText(box) == "Cann't find J-Flash Window.") {
+        outcome.missingJFlash = true;
+        ClickButton(box, IDOK);
+        WaitUntil([&] { return !::IsWindow(box); }, 5000);
+    }
+    if (outcome.started) {
+        outcome.finished = WaitUntil(
+            [&] {
+                if (!RunEnabled())
+                    return false;
+                outcome.state = ReadDisplayState(m_window);
+                return outcome.state == DisplayState::Green || outcome.state == DisplayState::Red ||
+                       outcome.missingJFlash;
+            },
+            timeoutMs);
+    }
+    outcome.milliseconds = ::GetTickCount() - start;
+    return outcome;
+}
