@@ -1,35 +1,56 @@
 #!/usr/bin/env bash
-# Starts Tallyburn under Wine. With a display (DISPLAY set and answering) it opens the tool there
-# and waits until you close it. Without one it runs on a private Xvfb, saves a screenshot of the
-# running tool to build/run/screenshot.png, and prints what Tallyburn.ini holds.
-# Tallyburn.ini is kept in build/run/, beside the copy of Tallyburn.exe that runs there.
+# Starts Tallyburn with the J-Flash simulator under Wine.
+#
+# With a display (DISPLAY set and answering): the simulator and Tallyburn open there; press Run in
+# Tallyburn, choose outcomes in the simulator's "Next outcome" box, and close Tallyburn to end.
+# Tallyburn runs from build/run/, so its settings file is build/run/Tallyburn.ini and the count
+# persists between runs.
+#
+# Without a display: a short scripted session on a private Xvfb. A fresh Tallyburn in build/run/demo/
+# is run three times against the outcomes success, failure (a J-Flash error), success; the count
+# read back from Tallyburn.ini after each Run goes 1, 1, 2; a screenshot is saved to
+# build/run/demo/screenshot.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 "$root/tools/install-deps.sh"
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
-cmake --build build/win64 --target Tallyburn -j "$(nproc)"
-
-run=$root/build/run
-mkdir -p "$run"
-cp build/win64/bin/Tallyburn.exe "$run/"
+cmake --build build/win64 --target Tallyburn JFlashSim LineOperator -j "$(nproc)"
+bin=$root/build/win64/bin
 
 if [[ -n ${DISPLAY:-} ]] && xwininfo -root >/dev/null 2>&1; then
-    exec "$root/tools/with-wine-session.sh" "$run/wineprefix" --keep-display -- \
-        /usr/lib/wine/wine64 "$run/Tallyburn.exe"
+    run=$root/build/run
+    mkdir -p "$run"
+    cp "$bin/Tallyburn.exe" "$bin/JFlashSim.exe" "$run/"
+    exec "$root/tools/with-wine-session.sh" "$run/wineprefix" --keep-display -- bash -c '
+        "$TB_WINE" "$1/JFlashSim.exe" --work-ms 1500 &
+        sim=$!
+        "$TB_WINE" "$1/Tallyburn.exe"
+        kill "$sim" 2>/dev/null || true
+    ' _ "$run"
 fi
 
-"$root/tools/with-wine-session.sh" "$run/wineprefix" -- bash -c '
-    run=$1
-    "$TB_WINE" "$run/Tallyburn.exe" &
-    for i in $(seq 1 100); do
-        xwininfo -root -tree 2>/dev/null | grep -q "\"Tallyburn 2.1\"" && break
-        sleep 0.2
-    done
-    sleep 2
-    import -window root -crop 400x360+0+0 "$run/screenshot.png"
-    echo "screenshot: $run/screenshot.png"
-' _ "$run"
+demo=$root/build/run/demo
+rm -rf "$demo"
+mkdir -p "$demo"
+cp "$bin/Tallyburn.exe" "$bin/JFlashSim.exe" "$bin/LineOperator.exe" "$demo/"
+# Always on top keeps the count in view above J-Flash's windows for the screenshot.
+printf '[setup]\r\nontop=1\r\n' >"$demo/Tallyburn.ini"
+
+"$root/tools/with-wine-session.sh" "$root/build/run/wineprefix" -- bash -c '
+    demo=$1
+    cd "$demo"
+    "$TB_WINE" JFlashSim.exe --work-ms 800 --outcomes success,error-other,success --log jflashsim.log >/dev/null &
+    "$TB_WINE" Tallyburn.exe &
+    "$TB_WINE" LineOperator.exe --runs 3
+    status=$?
+    sleep 1
+    import -window root -crop 900x620+0+0 screenshot.png
+    echo "screenshot: $demo/screenshot.png"
+    exit $status
+' _ "$demo"
 echo "Tallyburn.ini:"
-cat "$run/Tallyburn.ini" 2>/dev/null || echo "(not written yet: nothing has changed)"
+cat "$demo/Tallyburn.ini"
+echo
+echo "count read back from Tallyburn.ini: $(sed -n 's/^counter=//p' "$demo/Tallyburn.ini" | tr -d '\r')"
