@@ -1,5 +1,7 @@
 // The programming cycle: one press of "Run" or Enter programs one target through J-Flash, watched
 // by window timers, and counts it only when J-Flash reports it programmed and verified.
+#include <climits>
+
 #include "app/Settings.h"
 #include "app/TallyburnDialog.h"
 #include "automation/WindowProbe.h"
@@ -142,6 +144,13 @@ bool CTallyburnDialog::RetryAfterError(HWND error) {
 }
 
 void CTallyburnDialog::OnErasePoll() {
+    // These phases wait without a time limit for as long as J-Flash is there; once its main window
+    // has gone, no result can come any more.
+    if (!::IsWindow(m_programmerWindow) && (m_eraseStage == 0 || m_eraseStage == 1)) {
+        KillTimer(ErasePollTimer);
+        FailCycle();
+        return;
+    }
     bool alternative = false;
     if (m_eraseStage == 0) {
         if (FindTopWindow(m_windowClass, m_errorTitle) != nullptr) {
@@ -178,7 +187,10 @@ void CTallyburnDialog::CompleteCycle(HWND resultWindow) {
     SendClose(resultWindow);
     m_failed = 0;
     FinishCycle();
-    ++m_counter;
+    // A count read from a damaged file may already be the largest there is: it stays there rather
+    // than wrapping around to a negative number.
+    if (m_counter < INT_MAX)
+        ++m_counter;
     AfxGetApp()->WriteProfileInt(kSettingsSection, kKeyCounter, m_counter);
     ShowCounter();
 }

@@ -9,6 +9,9 @@
 namespace {
 
 constexpr DWORD kRetryMilliseconds = 50;
+// A queue that refuses a message this many times in a row (about 5 s) is treated like a window that
+// has gone: retrying without end would freeze the tool.
+constexpr int kPostAttempts = 100;
 
 // The state of one child search: what is wanted and what matched first.
 struct ChildSearch {
@@ -33,12 +36,24 @@ std::string ClassOf(HWND window) {
 
 // Posts the message; while the post fails and the window still exists, waits and tries again.
 BOOL PostWithRetry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    while (!::PostMessageA(window, message, wParam, lParam)) {
-        if (!::IsWindow(window))
+    for (int attempt = 1;; ++attempt) {
+        if (Seams().postMessage(window, message, wParam, lParam))
+            return 1;
+        if (!::IsWindow(window) || attempt >= kPostAttempts)
             return 0;
         Seams().sleep(kRetryMilliseconds);
     }
-    return 1;
+}
+
+// Sends a message to another application's window, waiting at most the answer timeout (less when
+// the system already knows the window's thread as hung). False when no answer came.
+bool SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    DWORD_PTR answer = 0;
+    if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, Seams().answerTimeoutMs,
+                               &answer))
+        return false;
+    result = static_cast<LRESULT>(answer);
+    return true;
 }
 
 }  // namespace
@@ -86,13 +101,16 @@ HWND FindChildByClass(HWND parent, const char* className) {
 }
 
 CString& ReadWindowText(HWND window, CString& text) {
-    LRESULT length = ::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    if (length < 0)
-        length = 0;
-    if (length > kWindowTextBuffer - 1)
-        length = kWindowTextBuffer - 1;
     char buffer[kWindowTextBuffer] = {};
-    ::SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(buffer));
+    LRESULT length = 0;
+    if (SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, length) && length > 0) {
+        if (length > kWindowTextBuffer - 1)
+            length = kWindowTextBuffer - 1;
+        LRESULT copied = 0;
+        if (!SendWithTimeout(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(buffer),
+                             copied))
+            buffer[0] = '\0';
+    }
     buffer[kWindowTextBuffer - 1] = '\0';
     text = buffer;
     return text;
@@ -110,7 +128,9 @@ BOOL PressKey(HWND window, UINT virtualKey) {
 }
 
 LRESULT SendClose(HWND window) {
-    return ::SendMessageA(window, WM_CLOSE, 0, 0);
+    LRESULT result = 0;
+    SendWithTimeout(window, WM_CLOSE, 0, 0, result);
+    return result;
 }
 
 BOOL PostClose(HWND window) {

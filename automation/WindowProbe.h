@@ -21,20 +21,23 @@ HWND FindChildByText(HWND parent, const char* text);
 // The first descendant, in enumeration order, whose class name equals className exactly.
 HWND FindChildByClass(HWND parent, const char* className);
 
-// The window's text as its own procedure answers WM_GETTEXT, cut to 259 characters.
+// The window's text as its own procedure answers WM_GETTEXT, cut to 259 characters. A window that
+// does not answer within the answer timeout reads as empty.
 CString& ReadWindowText(HWND window, CString& text);
 
-// Posts WM_COMMAND with the id (notification 0). Nonzero when posted, 0 when the window is gone.
+// Posts WM_COMMAND with the id (notification 0). Nonzero when posted, 0 when the window is gone or
+// its queue kept refusing the message for about 5 s.
 BOOL PostCommand(HWND window, UINT commandId);
 
-// Posts a key-down and a key-up of the virtual key. Nonzero when both were posted, 0 when the
-// window is gone (no key-up follows a key-down that could not be posted).
+// Posts a key-down and a key-up of the virtual key. Nonzero when both were posted, 0 as for
+// PostCommand (no key-up follows a key-down that could not be posted).
 BOOL PressKey(HWND window, UINT virtualKey);
 
-// Sends WM_CLOSE and returns what the window's procedure returned.
+// Sends WM_CLOSE and returns what the window's procedure returned; 0 when it did not answer within
+// the answer timeout (a hung J-Flash does not freeze the tool).
 LRESULT SendClose(HWND window);
 
-// Posts WM_CLOSE without waiting for the window to close. 0 when the window is gone.
+// Posts WM_CLOSE without waiting for the window to close. 0 as for PostCommand.
 BOOL PostClose(HWND window);
 
 namespace probe_detail {

@@ -13,6 +13,9 @@ SystemSeams RealSeams() {
     seams.sleep = [](DWORD milliseconds) { ::Sleep(milliseconds); };
     seams.ftime = [](struct _timeb* record) { ::_ftime(record); };
     seams.time = [] { return ::time(nullptr); };
+    seams.postMessage = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        return ::PostMessageA(window, message, wParam, lParam);
+    };
     seams.setTimer = [](HWND window, UINT_PTR id, UINT milliseconds) {
         return ::SetTimer(window, id, milliseconds, nullptr);
     };

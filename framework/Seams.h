@@ -20,6 +20,10 @@ struct SystemSeams {
     std::function<void(struct _timeb* record)> ftime;
     // time(nullptr): the current calendar time in whole seconds.
     std::function<time_t()> time;
+    // PostMessageA(window, message, wParam, lParam): messages to another application's windows.
+    std::function<BOOL(HWND window, UINT message, WPARAM wParam, LPARAM lParam)> postMessage;
+    // How long a message sent to another application's window may wait for its answer.
+    UINT answerTimeoutMs = 3000;
     // SetTimer / KillTimer on a window of ours.
     std::function<UINT_PTR(HWND window, UINT_PTR id, UINT milliseconds)> setTimer;
     std::function<BOOL(HWND window, UINT_PTR id)> killTimer;

@@ -124,9 +124,8 @@ TEST_F(CycleEndToEnd, QtGenerationProgramsWithF7) {
 TEST_F(CycleEndToEnd, EraseChipErasesUnsecuresThenPrograms) {
     Start("--outcomes success");
     ClickButton(::FindWindowA("#32770", "Tallyburn 2.1"), 1006);
-    ASSERT_TRUE(WaitUntil([&] {
-        return ::IsDlgButtonChecked(::FindWindowA("#32770", "Tallyburn 2.1"), 1006) == BST_CHECKED;
-    }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return ::IsDlgButtonChecked(::FindWindowA("#32770", "Tallyburn 2.1"), 1006) == BST_CHECKED; }));
     const CycleOutcome outcome = m_remote->PressRun();
     EXPECT_EQ(outcome.state, DisplayState::Green);
     EXPECT_EQ(m_remote->StoredCount(), 1);
