@@ -9,7 +9,7 @@
 # Without a display: a short scripted session on a private Xvfb. A fresh Tallyburn in build/run/demo/
 # is run three times against the outcomes success, failure (a J-Flash error), success; the count
 # read back from Tallyburn.ini after each Run goes 1, 1, 2; a screenshot is saved to
-# build/run/demo/screenshot.png.
+# build/run/demo/screenshot.png (with pictures during and after each Run beside it).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -39,14 +39,23 @@ cp "$bin/Tallyburn.exe" "$bin/JFlashSim.exe" "$bin/LineOperator.exe" "$demo/"
 printf '[setup]\r\nontop=1\r\n' >"$demo/Tallyburn.ini"
 
 "$root/tools/with-wine-session.sh" "$root/build/run/wineprefix" -- bash -c '
+    set -o pipefail
     demo=$1
     cd "$demo"
     "$TB_WINE" JFlashSim.exe --work-ms 800 --outcomes success,error-other,success --log jflashsim.log >/dev/null &
     "$TB_WINE" Tallyburn.exe &
-    "$TB_WINE" LineOperator.exe --runs 3
-    status=$?
-    sleep 1
-    import -window root -crop 900x620+0+0 screenshot.png
+    # One Run at a time, with a picture while the cycle runs and one after it has ended.
+    status=0
+    for run in 1 2 3; do
+        "$TB_WINE" LineOperator.exe --runs 1 | grep "^run" | sed "s/^run 1/run $run/" &
+        operator=$!
+        sleep 0.7
+        import -window root -crop 900x620+0+0 "during-$run.png"
+        wait $operator || status=1
+        sleep 0.3
+        import -window root -crop 900x620+0+0 "after-$run.png"
+    done
+    cp after-3.png screenshot.png
     echo "screenshot: $demo/screenshot.png"
     exit $status
 ' _ "$demo"
