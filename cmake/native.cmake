@@ -12,7 +12,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 file(GLOB TB_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 include(${CMAKE_SOURCE_DIR}/tools/simulator/portable.cmake)
-add_executable(tallyburn_native_tests ${TB_NATIVE_TESTS} ${TB_SIM_PORTABLE_SOURCES})
+include(${CMAKE_SOURCE_DIR}/tools/soak/portable.cmake)
+add_executable(tallyburn_native_tests ${TB_NATIVE_TESTS} ${TB_SIM_PORTABLE_SOURCES} ${TB_SOAK_PORTABLE_SOURCES})
 target_link_libraries(tallyburn_native_tests PRIVATE tallyburn_portable GTest::gtest_main GTest::gmock)
 include(GoogleTest)
 gtest_discover_tests(tallyburn_native_tests DISCOVERY_TIMEOUT 60)

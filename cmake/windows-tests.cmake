@@ -51,3 +51,8 @@ foreach(bench ${TB_WIN_BENCHES})
     add_executable(${name} ${bench})
     target_link_libraries(${name} PRIVATE tallyburn_core)
 endforeach()
+
+# A short soak: Tallyburn.exe against the simulator's outcomes and programmer faults, every kind of
+# cycle once (tools/soak.sh runs the long one).
+add_test(NAME soak.short COMMAND TallyburnSoak --cycles 12 --seed 1)
+set_tests_properties(soak.short PROPERTIES TIMEOUT 1200)

@@ -20,6 +20,7 @@ tb_add_resources(Tallyburn)
 add_subdirectory(tools/simulator)
 add_subdirectory(tools/remote)
 add_subdirectory(tools/operator)
+add_subdirectory(tools/soak)
 add_subdirectory(tools/render)
 
 option(TALLYBURN_TESTS "Build the Windows tests" ON)

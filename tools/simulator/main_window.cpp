@@ -160,10 +160,27 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 m_simulator.OnWorkTimer();
                 return 0;
             }
+            if (wParam == Simulator::kFaultTimer) {
+                m_simulator.OnFaultTimer();
+                return 0;
+            }
             break;
         case Simulator::kForgetClosedMessage:
             m_simulator.ForgetClosedWindows();
             return 0;
+        case Simulator::kCloseMainMessage:
+            // Destroying the main window destroys the message windows it owns, then ends the loop.
+            DestroyWindow(m_hwnd);
+            return 0;
+        case WM_COPYDATA: {
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            if (!data || data->dwData != kSetOutcomesCopyData || (data->cbData > 0 && !data->lpData)) {
+                return FALSE;
+            }
+            std::string text(static_cast<const char*>(data->lpData), data->cbData);
+            text = text.substr(0, text.find('\0'));
+            return m_simulator.SetOutcomes(text) ? TRUE : FALSE;
+        }
         case WM_SIZE:
             Layout(LOWORD(lParam), HIWORD(lParam));
             return 0;

@@ -38,15 +38,31 @@ std::string MessageWindow::Describe() const {
     return Format("%s \"%s\"", m_qtGeneration ? "QWidget" : "#32770", m_plan.title.c_str());
 }
 
-bool MessageWindow::Open(HWND owner) {
+std::string MessageWindow::Tag() const {
+    return m_plan.tag.empty() ? std::string() : " [" + m_plan.tag + "]";
+}
+
+bool MessageWindow::Open(HWND owner, int offset) {
     bool opened = m_qtGeneration ? OpenQtWindow(owner) : OpenDialog(owner);
     if (!opened) {
         m_log.Line(Format("could not open %s (error %lu)", Describe().c_str(), GetLastError()));
         return false;
     }
-    m_log.Line(Format("opened %s (%s%s): %s", Describe().c_str(), WindowRoleName(m_plan.role),
-                      m_plan.estaticChild ? ", ESTATIC_WindowClass child" : "", m_plan.text.c_str()));
+    if (offset != 0) {
+        RECT rect;
+        GetWindowRect(m_hwnd, &rect);
+        SetWindowPos(m_hwnd, nullptr, rect.left + offset, rect.top + offset, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    m_log.Line(Format("opened %s (%s%s): %s%s", Describe().c_str(), WindowRoleName(m_plan.role),
+                      m_plan.estaticChild ? ", ESTATIC_WindowClass child" : "", m_plan.text.c_str(), Tag().c_str()));
     return true;
+}
+
+void MessageWindow::LogVanishing(const std::string& reason) const {
+    if (m_hwnd) {
+        m_log.Line(Format("closed %s (%s)%s", Describe().c_str(), reason.c_str(), Tag().c_str()));
+    }
 }
 
 void MessageWindow::Close(const char* reason) {
@@ -168,13 +184,13 @@ bool MessageWindow::HandleShared(UINT message, WPARAM wParam) {
             return true;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) {
-                Close("by the user");
+                OnUserClose();
                 return true;
             }
             return false;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                Close("by the user");
+                OnUserClose();
                 return true;
             }
             return false;
@@ -189,9 +205,28 @@ bool MessageWindow::HandleShared(UINT message, WPARAM wParam) {
     return false;
 }
 
+bool MessageWindow::PassFirstCloseHook(const std::string& how) {
+    if (!m_firstCloseHook) {
+        return true;
+    }
+    FirstCloseHook hook = std::move(m_firstCloseHook);
+    m_firstCloseHook = nullptr;
+    return hook(*this, how);
+}
+
+void MessageWindow::OnUserClose() {
+    if (PassFirstCloseHook("by the user")) {
+        Close("by the user");
+    }
+}
+
 void MessageWindow::OnCloseRequest() {
     const int request = ++m_closeRequests;
     std::string head = Format("WM_CLOSE %d to %s: ", request, Describe().c_str());
+    if (!PassFirstCloseHook(Format("after WM_CLOSE %d", request))) {
+        m_log.Line(head + "left open");
+        return;
+    }
     if (m_policy.requestsNeeded == 0) {
         m_log.Line(head + "stays open (stay)");
     } else if (request < m_policy.requestsNeeded) {
@@ -208,8 +243,8 @@ void MessageWindow::OnCloseRequest() {
 }
 
 void MessageWindow::OnDestroyed() {
+    m_log.Line(Format("closed %s (%s)%s", Describe().c_str(), m_closeReason.c_str(), Tag().c_str()));
     m_hwnd = nullptr;
-    m_log.Line(Format("closed %s (%s)", Describe().c_str(), m_closeReason.c_str()));
     if (m_onClosed) {
         m_onClosed();
     }

@@ -17,14 +17,27 @@ namespace jflashsim {
 
 class MessageWindow : public BoundWindow {
 public:
+    // Called when the window is first asked to close, by a WM_CLOSE or by a user's close, before the
+    // window answers. |how| says how in the words of the log ("after WM_CLOSE 1", "by the user").
+    // Returns true to go on as usual, false to leave the window open.
+    using FirstCloseHook = std::function<bool(MessageWindow& window, const std::string& how)>;
+
     MessageWindow(WindowPlan plan, ClosePolicy policy, bool qtGeneration, SimLog& log, std::function<void()> onClosed);
     ~MessageWindow() override;
 
-    bool Open(HWND owner);
+    // Opens the window, moved right and down by |offset| pixels from where it would be.
+    bool Open(HWND owner, int offset = 0);
     // Closes the window at once, whatever its policy; |reason| goes to the log.
     void Close(const char* reason);
     bool IsOpen() const { return m_hwnd != nullptr; }
     const WindowPlan& Plan() const { return m_plan; }
+    std::string Describe() const;
+
+    void SetFirstCloseHook(FirstCloseHook hook) { m_firstCloseHook = std::move(hook); }
+    // The reason the log gives when the window is destroyed without a close of its own.
+    void SetCloseReason(std::string reason) { m_closeReason = std::move(reason); }
+    // Logs that the window vanishes because the process ends, which no window procedure sees.
+    void LogVanishing(const std::string& reason) const;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,14 +50,18 @@ private:
     // The messages both generations treat alike; true when |message| was handled.
     bool HandleShared(UINT message, WPARAM wParam);
     void OnCloseRequest();
+    void OnUserClose();
+    // Runs the first-close hook once; false when the window is to stay open.
+    bool PassFirstCloseHook(const std::string& how);
     void OnDestroyed();
-    std::string Describe() const;
+    std::string Tag() const;
 
     WindowPlan m_plan;
     ClosePolicy m_policy;
     bool m_qtGeneration;
     SimLog& m_log;
     std::function<void()> m_onClosed;
+    FirstCloseHook m_firstCloseHook;
     int m_closeRequests = 0;
     std::string m_closeReason = "with the main window";
 };

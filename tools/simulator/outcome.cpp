@@ -19,11 +19,22 @@ const std::vector<OutcomeKindInfo> kKinds = {
     {OutcomeKind::Silent, "silent", "no outcome window at all"},
 };
 
+const struct {
+    FaultMoment moment;
+    const char* name;
+} kMoments[] = {
+    {FaultMoment::OnCommand, "on-command"},
+    {FaultMoment::Working, "working"},
+    {FaultMoment::Outcome, "outcome"},
+};
+
+const int kMaxHangMs = 600000;
+
 // A modifier is "name" or "name=value". The apply function checks the value and sets the fields;
 // it also records which group of fields it set, so that two modifiers of one group are refused.
 struct ModifierEntry {
     const char* name;
-    bool takesValue;
+    const char* valueName;  // null: the modifier takes no value
     const char* group;
     const char* help;
     bool (*apply)(Outcome& outcome, const std::string& value, std::string& error);
@@ -54,10 +65,72 @@ bool ApplyCloseDelay(Outcome& outcome, const std::string& value, std::string& er
     return true;
 }
 
+bool ApplyTwice(Outcome& outcome, const std::string&, std::string&) {
+    outcome.twice = true;
+    return true;
+}
+
+bool ApplyLongTitle(Outcome& outcome, const std::string&, std::string&) {
+    outcome.longTitle = true;
+    return true;
+}
+
+bool ApplyLongText(Outcome& outcome, const std::string&, std::string&) {
+    outcome.longText = true;
+    return true;
+}
+
+bool ParseMoment(const std::string& text, FaultMoment& moment) {
+    for (const auto& entry : kMoments) {
+        if (text == entry.name) {
+            moment = entry.moment;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ApplyMomentFault(FaultKind kind, Outcome& outcome, const std::string& value, std::string& error) {
+    if (!ParseMoment(value, outcome.fault.moment)) {
+        error = std::string(FaultKindName(kind)) + " needs a moment: on-command, working or outcome";
+        return false;
+    }
+    outcome.fault.kind = kind;
+    return true;
+}
+
+bool ApplyExit(Outcome& outcome, const std::string& value, std::string& error) {
+    return ApplyMomentFault(FaultKind::Exit, outcome, value, error);
+}
+
+bool ApplyCloseMain(Outcome& outcome, const std::string& value, std::string& error) {
+    return ApplyMomentFault(FaultKind::CloseMain, outcome, value, error);
+}
+
+bool ApplyHang(Outcome& outcome, const std::string& value, std::string& error) {
+    size_t slash = value.find('/');
+    int ms = 0;
+    if (slash == std::string::npos || !ParseMoment(value.substr(0, slash), outcome.fault.moment) ||
+        !ParseInt(value.substr(slash + 1), 1, kMaxHangMs, ms)) {
+        error = "hang needs MOMENT/MS: a moment (on-command, working or outcome) and milliseconds from 1 to " +
+                std::to_string(kMaxHangMs);
+        return false;
+    }
+    outcome.fault.kind = FaultKind::Hang;
+    outcome.fault.hangMs = ms;
+    return true;
+}
+
 const ModifierEntry kModifiers[] = {
-    {"stay", false, "requests", "ignore every close request (only a user's close closes the window)", ApplyStay},
-    {"close-after", true, "requests", "close at the N-th close request, ignore the ones before", ApplyCloseAfter},
-    {"close-delay", true, "delay", "close MS milliseconds after the deciding close request", ApplyCloseDelay},
+    {"stay", nullptr, "requests", "ignore every close request (only a user's close closes the window)", ApplyStay},
+    {"close-after", "N", "requests", "close at the N-th close request, ignore the ones before", ApplyCloseAfter},
+    {"close-delay", "MS", "delay", "close MS milliseconds after the deciding close request", ApplyCloseDelay},
+    {"twice", nullptr, "twice", "show the outcome window twice: two identical windows at once", ApplyTwice},
+    {"long-title", nullptr, "long-title", "window title continued to 300 characters", ApplyLongTitle},
+    {"long-text", nullptr, "long-text", "message text continued to 300 characters", ApplyLongText},
+    {"exit", "MOMENT", "fault", "end the process abruptly at MOMENT, leaving its windows to the system", ApplyExit},
+    {"close-main", "MOMENT", "fault", "close the main window at MOMENT; the program ends with it", ApplyCloseMain},
+    {"hang", "MOMENT/MS", "fault", "stop answering messages for MS milliseconds at MOMENT", ApplyHang},
 };
 
 const ModifierEntry* FindModifier(const std::string& name) {
@@ -67,6 +140,22 @@ const ModifierEntry* FindModifier(const std::string& name) {
         }
     }
     return nullptr;
+}
+
+// What a silent outcome (no window) may carry: a fault before its outcome, nothing about windows.
+bool CheckSilent(const Outcome& outcome, const std::string& text, std::string& error) {
+    if (outcome.kind != OutcomeKind::Silent) {
+        return true;
+    }
+    if (!(outcome.close == ClosePolicy()) || outcome.twice || outcome.longTitle || outcome.longText) {
+        error = "silent opens no window, so it takes no window modifier";
+        return false;
+    }
+    if (outcome.fault.kind != FaultKind::None && outcome.fault.moment == FaultMoment::Outcome) {
+        error = "silent opens no window, so no fault can strike at its outcome (\"" + text + "\")";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -86,6 +175,40 @@ const char* OutcomeKindName(OutcomeKind kind) {
 
 bool IsRetryableError(OutcomeKind kind) {
     return kind == OutcomeKind::ErrorRam || kind == OutcomeKind::ErrorPc || kind == OutcomeKind::ErrorJtag;
+}
+
+const char* FaultKindName(FaultKind kind) {
+    switch (kind) {
+        case FaultKind::None:
+            return "none";
+        case FaultKind::Exit:
+            return "exit";
+        case FaultKind::CloseMain:
+            return "close-main";
+        case FaultKind::Hang:
+            return "hang";
+    }
+    return "?";
+}
+
+const char* FaultMomentName(FaultMoment moment) {
+    for (const auto& entry : kMoments) {
+        if (entry.moment == moment) {
+            return entry.name;
+        }
+    }
+    return "?";
+}
+
+std::string FormatFault(const Fault& fault) {
+    if (fault.kind == FaultKind::None) {
+        return std::string();
+    }
+    std::string text = std::string(FaultKindName(fault.kind)) + "=" + FaultMomentName(fault.moment);
+    if (fault.kind == FaultKind::Hang) {
+        text += "/" + std::to_string(fault.hangMs);
+    }
+    return text;
 }
 
 bool ParseOutcome(const std::string& text, Outcome& outcome, std::string& error) {
@@ -113,12 +236,9 @@ bool ParseOutcome(const std::string& text, Outcome& outcome, std::string& error)
             error = "unknown modifier \"" + name + "\" in \"" + text + "\"";
             return false;
         }
-        if (entry->takesValue != (eq != std::string::npos)) {
-            error = std::string("modifier ") + entry->name + (entry->takesValue ? " needs =value" : " takes no value");
-            return false;
-        }
-        if (parsed.kind == OutcomeKind::Silent) {
-            error = "silent opens no window, so it takes no modifier";
+        if ((entry->valueName != nullptr) != (eq != std::string::npos)) {
+            error = std::string("modifier ") + entry->name +
+                    (entry->valueName ? std::string(" needs =") + entry->valueName : " takes no value");
             return false;
         }
         for (const std::string& group : groupsSet) {
@@ -131,6 +251,9 @@ bool ParseOutcome(const std::string& text, Outcome& outcome, std::string& error)
         if (!entry->apply(parsed, value, error)) {
             return false;
         }
+    }
+    if (!CheckSilent(parsed, text, error)) {
+        return false;
     }
     outcome = parsed;
     return true;
@@ -146,17 +269,26 @@ std::string FormatOutcome(const Outcome& outcome) {
     if (outcome.close.delayMs != 0) {
         text += ":close-delay=" + std::to_string(outcome.close.delayMs);
     }
+    if (outcome.twice) {
+        text += ":twice";
+    }
+    if (outcome.longTitle) {
+        text += ":long-title";
+    }
+    if (outcome.longText) {
+        text += ":long-text";
+    }
+    if (outcome.fault.kind != FaultKind::None) {
+        text += ":" + FormatFault(outcome.fault);
+    }
     return text;
 }
 
 std::string ModifierHelp() {
     std::string help;
     for (const ModifierEntry& entry : kModifiers) {
-        std::string name = std::string(entry.name) + (entry.takesValue ? "=N" : "");
-        if (std::string(entry.name) == "close-delay") {
-            name = "close-delay=MS";
-        }
-        help += "  :" + PadRight(name, 16) + entry.help + "\n";
+        std::string name = std::string(entry.name) + (entry.valueName ? std::string("=") + entry.valueName : "");
+        help += "  :" + PadRight(name, 19) + entry.help + "\n";
     }
     return help;
 }

@@ -1,5 +1,6 @@
 // One outcome of a simulated programmer operation: which window the operation ends with, and
-// modifiers that change how that window behaves. Free of the Windows API.
+// modifiers that change how that window behaves or how the programmer misbehaves. Free of the
+// Windows API.
 #pragma once
 
 #include <string>
@@ -30,12 +31,43 @@ struct ClosePolicy {
     }
 };
 
-// Each modifier sets one field here; further behaviours (faults of the programmer) are added the same
-// way: a field and an entry in the modifier table of outcome.cpp.
+// A misbehaviour of the programmer during one operation.
+enum class FaultKind {
+    None,
+    Exit,       // the process ends abruptly, without closing its windows
+    CloseMain,  // the main window closes, and the process ends with it
+    Hang,       // the user-interface thread stops answering messages for a while
+};
+
+// When the fault strikes.
+enum class FaultMoment {
+    OnCommand,  // as the command or key that starts the operation arrives
+    Working,    // halfway through the time the "J-Flash" window shows
+    Outcome,    // when an outcome window is first asked to close (WM_CLOSE, or a user's close)
+};
+
+struct Fault {
+    FaultKind kind = FaultKind::None;
+    FaultMoment moment = FaultMoment::OnCommand;
+    int hangMs = 0;  // how long a hang lasts
+    bool operator==(const Fault& other) const {
+        return kind == other.kind && (kind == FaultKind::None || (moment == other.moment && hangMs == other.hangMs));
+    }
+};
+
+// Each modifier sets one field here; further behaviours are added the same way: a field and an entry
+// in the modifier table of outcome.cpp.
 struct Outcome {
     OutcomeKind kind = OutcomeKind::Success;
     ClosePolicy close;
-    bool operator==(const Outcome& other) const { return kind == other.kind && close == other.close; }
+    Fault fault;
+    bool twice = false;      // two identical outcome windows at once
+    bool longTitle = false;  // window titles continue past 259 characters
+    bool longText = false;   // message texts continue past 259 characters
+    bool operator==(const Outcome& other) const {
+        return kind == other.kind && close == other.close && fault == other.fault && twice == other.twice &&
+               longTitle == other.longTitle && longText == other.longText;
+    }
 };
 
 struct OutcomeKindInfo {
@@ -48,8 +80,13 @@ const std::vector<OutcomeKindInfo>& OutcomeKinds();
 const char* OutcomeKindName(OutcomeKind kind);
 bool IsRetryableError(OutcomeKind kind);
 
-// Parses "kind[:modifier[:modifier...]]", e.g. "error-jtag:close-after=3". On failure returns false
-// and says why in |error|.
+const char* FaultKindName(FaultKind kind);
+const char* FaultMomentName(FaultMoment moment);
+// "exit=working", "hang=outcome/8000"; empty for no fault.
+std::string FormatFault(const Fault& fault);
+
+// Parses "kind[:modifier[:modifier...]]", e.g. "error-jtag:close-after=3" or "success:hang=outcome/8000".
+// On failure returns false and says why in |error|.
 bool ParseOutcome(const std::string& text, Outcome& outcome, std::string& error);
 
 // The canonical spelling of an outcome: ParseOutcome(FormatOutcome(o)) gives o back.

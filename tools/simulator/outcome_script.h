@@ -8,6 +8,10 @@
 
 namespace jflashsim {
 
+// The dwData of a WM_COPYDATA message that gives the simulator's main window a new outcome list; the
+// data is the list as text, in the syntax of ParseOutcomeScript. The window answers TRUE when it took it.
+const unsigned long kSetOutcomesCopyData = 0x4A46534F;  // "JFSO"
+
 enum class ScriptEnd {
     Repeat,  // start again from the first outcome
     Stop,    // every later operation is silent

@@ -56,10 +56,22 @@ std::string EmulatorSelectionTitle(const std::string& learnedTitle, bool qtGener
     return ReplaceAll(title, "J-Flash", "J-Link");
 }
 
+std::string Lengthened(const std::string& text) {
+    std::string longer = text;
+    if (longer.size() < kLongTextLength) {
+        longer += " ";
+    }
+    for (char digit = '0'; longer.size() < kLongTextLength; digit = digit == '9' ? '0' : digit + 1) {
+        longer += digit;
+    }
+    return longer;
+}
+
 WindowPlan PlanWorkingWindow(Operation operation) {
     WindowPlan plan;
     plan.role = WindowRole::Working;
     plan.title = "J-Flash";
+    plan.tag = std::string(OperationName(operation)) + " working";
     switch (operation) {
         case Operation::Erase:
             plan.text = "Erasing chip...";
@@ -128,7 +140,14 @@ std::vector<WindowPlan> PlanOutcomeWindows(const Outcome& outcome,
     } else if (plan.role == WindowRole::Warning) {
         plan.title = learnedTitle + " Warning";
     }
-    return {plan};
+    if (outcome.longTitle) {
+        plan.title = Lengthened(plan.title);
+    }
+    if (outcome.longText) {
+        plan.text = Lengthened(plan.text);
+    }
+    plan.tag = std::string(OperationName(operation)) + " " + OutcomeKindName(outcome.kind);
+    return std::vector<WindowPlan>(outcome.twice ? 2 : 1, plan);
 }
 
 }  // namespace jflashsim

@@ -26,13 +26,23 @@ enum class WindowRole { Working, Result, Error, Warning, Emulator };
 const char* WindowRoleName(WindowRole role);
 
 // One top-level window to open: its title, the text of its message child, and whether that child is
-// of class "ESTATIC_WindowClass" rather than a plain static control.
+// of class "ESTATIC_WindowClass" rather than a plain static control. The tag names the operation and
+// the outcome ("program success", "erase working") at the end of the window's log lines, so that a
+// reader of the log can tell, for instance, programming successes from erase results of the same title.
 struct WindowPlan {
     WindowRole role = WindowRole::Result;
     std::string title;
     std::string text;
     bool estaticChild = false;
+    std::string tag;
 };
+
+// The length of the titles and texts that the long-title and long-text modifiers make: more than the
+// 259 characters a reader with a 260-byte buffer sees.
+const size_t kLongTextLength = 300;
+
+// The text continued with a run of digits to kLongTextLength characters (unchanged if already that long).
+std::string Lengthened(const std::string& text);
 
 // The title a controller learns from the main title: the part before the first " - ", with every
 // "SEGGER " removed. A title without " - " is taken whole.
@@ -46,7 +56,8 @@ std::string EmulatorSelectionTitle(const std::string& learnedTitle, bool qtGener
 // The window shown while an operation works: titled exactly "J-Flash".
 WindowPlan PlanWorkingWindow(Operation operation);
 
-// The windows that end an operation with the given outcome (none for a silent one).
+// The windows that end an operation with the given outcome: none for a silent one, two identical
+// ones for an outcome shown twice, else one.
 std::vector<WindowPlan> PlanOutcomeWindows(const Outcome& outcome,
                                            Operation operation,
                                            const std::string& learnedTitle,

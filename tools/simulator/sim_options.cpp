@@ -157,16 +157,28 @@ std::string HelpText() {
            "  completed successfully\" or \"Chip unsecured successfully\" by operation, titled T; success-alt\n"
            "  is titled \"T \"; errors \"T Error\"; warning \"T Warning\".\n"
            "\n"
-           "Modifiers, appended to an outcome (e.g. error-jtag:close-after=3):\n" +
+           "Modifiers, appended to an outcome (e.g. error-jtag:close-after=3, success:hang=outcome/8000):\n" +
            ModifierHelp() +
            "  By default a window closes at the first WM_CLOSE. A user's close (caption button, OK,\n"
            "  Escape) always closes it.\n"
+           "  Faults (one per outcome) strike at a MOMENT: on-command (as the command or key arrives,\n"
+           "  before \"J-Flash\" shows), working (halfway through the work time) or outcome (when one of\n"
+           "  the outcome's windows is first asked to close, by WM_CLOSE or by the user; not for silent).\n"
+           "  exit ends the process with exit code 3; its windows go with it. close-main closes the main\n"
+           "  window, which closes every window, and the program ends with exit code 0. hang sleeps\n"
+           "  without answering anything, then carries on as if nothing happened.\n"
+           "  twice opens two identical windows, the second set off by 30 pixels; a fault at the outcome\n"
+           "  strikes at whichever is asked first.\n"
+           "\n"
+           "Another program can replace the outcome list at any time with WM_COPYDATA to the main window:\n"
+           "dwData 0x4A46534F, the list as text (the syntax of --outcomes). The answer is TRUE when taken.\n"
            "\n"
            "Example: JFlashSim --work-ms 500 --outcomes success*3,error-jtag,success,warning --log sim.log\n"
            "\n"
            "Every command, key and window opened or closed is logged with a time stamp to stdout, to the\n"
-           "--log file and to the list in the main window. The main window also shows the outcome list and\n"
-           "lets you choose the next outcome by hand.\n";
+           "--log file and to the list in the main window; each window's lines end in a tag such as\n"
+           "[program success] (operation and outcome), and a closed line says why it closed. The main\n"
+           "window also shows the outcome list and lets you choose the next outcome by hand.\n";
 }
 
 }  // namespace jflashsim

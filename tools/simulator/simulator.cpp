@@ -93,6 +93,10 @@ void Simulator::Start(Operation operation) {
         m_log.Line(Format("ignored: busy with %s", OperationName(m_operation)));
         return;
     }
+    if (m_closingMain) {
+        m_log.Line("ignored: the main window is closing");
+        return;
+    }
     m_busy = true;
     m_operation = operation;
     std::string source;
@@ -108,17 +112,37 @@ void Simulator::Start(Operation operation) {
     }
     m_log.Line(Format("%s starts: outcome %s (%s)", OperationName(operation), FormatOutcome(m_outcome).c_str(),
                       source.c_str()));
-    Open(PlanWorkingWindow(operation), ClosePolicy());
-    m_working = m_windows.empty() ? nullptr : m_windows.back().get();
-    SetTimer(m_main, kWorkTimer, std::max(m_options.workMs, 1), nullptr);
+    const Fault& fault = m_outcome.fault;
+    if (fault.kind != FaultKind::None && fault.moment == FaultMoment::OnCommand &&
+        !Strike(fault, "as the command arrives")) {
+        return;
+    }
+    m_working = Open(PlanWorkingWindow(operation), ClosePolicy());
+    if (fault.kind != FaultKind::None && fault.moment == FaultMoment::Working) {
+        // The fault strikes halfway; the rest of the work time follows it.
+        SetTimer(m_main, kFaultTimer, std::max(m_options.workMs / 2, 1), nullptr);
+    } else {
+        StartWorkTimer(m_options.workMs);
+    }
     SetStatus(Format("Working: %s, outcome %s after %d ms", OperationName(operation), FormatOutcome(m_outcome).c_str(),
                      m_options.workMs));
+}
+
+void Simulator::StartWorkTimer(int ms) {
+    SetTimer(m_main, kWorkTimer, std::max(ms, 1), nullptr);
 }
 
 void Simulator::OnWorkTimer() {
     KillTimer(m_main, kWorkTimer);
     if (m_busy) {
         Finish();
+    }
+}
+
+void Simulator::OnFaultTimer() {
+    KillTimer(m_main, kFaultTimer);
+    if (m_busy && Strike(m_outcome.fault, "while \"J-Flash\" shows")) {
+        StartWorkTimer(m_options.workMs - m_options.workMs / 2);
     }
 }
 
@@ -132,8 +156,27 @@ void Simulator::Finish() {
     if (plans.empty()) {
         m_log.Line(Format("%s ends silently: no outcome window", OperationName(m_operation)));
     }
-    for (const WindowPlan& plan : plans) {
-        Open(plan, m_outcome.close);
+    // A second, identical window is set off a little, so that both can be seen.
+    const int kSecondWindowOffset = 30;
+    std::vector<MessageWindow*> opened;
+    for (size_t i = 0; i < plans.size(); ++i) {
+        if (MessageWindow* window = Open(plans[i], m_outcome.close, static_cast<int>(i) * kSecondWindowOffset)) {
+            opened.push_back(window);
+        }
+    }
+    if (m_outcome.fault.kind != FaultKind::None && m_outcome.fault.moment == FaultMoment::Outcome) {
+        // The first close request to any of the outcome's windows meets the fault, once.
+        auto struck = std::make_shared<bool>(false);
+        const Fault fault = m_outcome.fault;
+        for (MessageWindow* window : opened) {
+            window->SetFirstCloseHook([this, fault, struck](MessageWindow& asked, const std::string& how) {
+                if (*struck) {
+                    return true;
+                }
+                *struck = true;
+                return Strike(fault, "as " + asked.Describe() + " is asked to close (" + how + ")", &asked, how);
+            });
+        }
     }
     if (m_script.Exhausted() && m_options.scriptEnd == ScriptEnd::Stop && !m_chosen) {
         m_log.Line("outcome list used up: later operations are silent");
@@ -141,13 +184,49 @@ void Simulator::Finish() {
     SetStatus(Format("Idle (last: %s, %s)", OperationName(m_operation), FormatOutcome(m_outcome).c_str()));
 }
 
-void Simulator::Open(const WindowPlan& plan, const ClosePolicy& policy) {
+bool Simulator::Strike(const Fault& fault, const std::string& where, MessageWindow* trigger, const std::string& how) {
+    const std::string head = "fault " + FormatFault(fault) + " " + where + ": ";
+    switch (fault.kind) {
+        case FaultKind::None:
+            return true;
+        case FaultKind::Hang:
+            // Sleep does not pump: sent messages, posts and timers all wait until it returns.
+            m_log.Line(head + Format("stops answering for %d ms", fault.hangMs));
+            Sleep(static_cast<DWORD>(fault.hangMs));
+            m_log.Line("fault " + FormatFault(fault) + ": answers again");
+            return true;
+        case FaultKind::CloseMain:
+            m_log.Line(head + "the main window closes, the simulator ends");
+            if (trigger) {
+                trigger->SetCloseReason(how + ", with the main window");
+            }
+            m_closingMain = true;
+            PostMessageA(m_main, kCloseMainMessage, 0, 0);
+            return false;
+        case FaultKind::Exit:
+            // No window procedure runs once the process is terminated, so the log says here which
+            // windows go with it.
+            m_log.Line(head + "the process ends abruptly");
+            for (const std::unique_ptr<MessageWindow>& window : m_windows) {
+                window->LogVanishing(window.get() == trigger ? how + ", process ends abruptly"
+                                                             : "process ends abruptly");
+            }
+            m_log.Line(Format("simulator ends abruptly (exit code %u)", kAbruptExitCode));
+            TerminateProcess(GetCurrentProcess(), kAbruptExitCode);
+            return false;
+    }
+    return true;
+}
+
+MessageWindow* Simulator::Open(const WindowPlan& plan, const ClosePolicy& policy, int offset) {
     HWND main = m_main;
     auto window = std::make_unique<MessageWindow>(plan, policy, m_options.qtGeneration, m_log,
                                                   [main] { PostMessageA(main, kForgetClosedMessage, 0, 0); });
-    if (window->Open(m_main)) {
-        m_windows.push_back(std::move(window));
+    if (!window->Open(m_main, offset)) {
+        return nullptr;
     }
+    m_windows.push_back(std::move(window));
+    return m_windows.back().get();
 }
 
 void Simulator::ForgetClosedWindows() {
@@ -156,6 +235,19 @@ void Simulator::ForgetClosedWindows() {
                                        return !window->IsOpen() && window.get() != m_working;
                                    }),
                     m_windows.end());
+}
+
+bool Simulator::SetOutcomes(const std::string& text) {
+    std::vector<Outcome> steps;
+    std::string error;
+    if (!ParseOutcomeScript(text, steps, error)) {
+        m_log.Line("outcome list refused: " + error);
+        return false;
+    }
+    m_script = OutcomeScript(std::move(steps), m_options.scriptEnd);
+    m_log.Line("outcome list replaced: " + m_script.Describe());
+    SetStatus(m_status);
+    return true;
 }
 
 void Simulator::ChooseNextOutcome(std::optional<Outcome> outcome) {

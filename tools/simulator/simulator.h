@@ -23,7 +23,13 @@ public:
     // Posted to the main window when a message window has closed, so that it is forgotten outside its
     // own window procedure.
     static const UINT kForgetClosedMessage = WM_APP + 1;
+    // Posted to the main window by a close-main fault, so that the main window is destroyed outside the
+    // window procedure that met the fault.
+    static const UINT kCloseMainMessage = WM_APP + 2;
     static const UINT_PTR kWorkTimer = 1;
+    static const UINT_PTR kFaultTimer = 2;
+    // The exit code of a process that ends by an exit fault.
+    static const UINT kAbruptExitCode = 3;
 
     Simulator(const SimOptions& options, SimLog& log);
     ~Simulator();
@@ -35,7 +41,12 @@ public:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnKey(UINT message, WPARAM wParam, LPARAM lParam);
     void OnWorkTimer();
+    void OnFaultTimer();
     void ForgetClosedWindows();
+
+    // Replaces the outcome list (the same syntax as --outcomes; the end behaviour stays as started);
+    // false, with the reason logged, when the text is not a valid list.
+    bool SetOutcomes(const std::string& text);
 
     // The outcome of the next operation instead of the list's (the list is not advanced); none
     // clears the choice.
@@ -48,8 +59,16 @@ public:
 private:
     void Start(Operation operation);
     void Finish();
-    void Open(const WindowPlan& plan, const ClosePolicy& policy);
+    MessageWindow* Open(const WindowPlan& plan, const ClosePolicy& policy, int offset = 0);
     void SetStatus(std::string status);
+    // Carries out a fault; |where| says when for the log. |trigger| is the window whose first close
+    // request met the fault (null otherwise) and |how| how it was asked. Returns false when the
+    // simulator is to stop what it is doing (the main window closes); an exit does not return.
+    bool Strike(const Fault& fault,
+                const std::string& where,
+                MessageWindow* trigger = nullptr,
+                const std::string& how = std::string());
+    void StartWorkTimer(int ms);
 
     SimOptions m_options;
     SimLog& m_log;
@@ -61,6 +80,7 @@ private:
     std::vector<std::unique_ptr<MessageWindow>> m_windows;
     MessageWindow* m_working = nullptr;
     bool m_busy = false;
+    bool m_closingMain = false;
     Operation m_operation = Operation::Program;
     Outcome m_outcome;
     std::optional<Outcome> m_chosen;
