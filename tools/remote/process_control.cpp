@@ -26,13 +26,23 @@ ChildProcess::~ChildProcess() {
 
 bool ChildProcess::Start(const std::string& exe, const std::string& args, const std::string& folder) {
     Kill();
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE null = ::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = null;
     std::string command = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    return ::CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            folder.empty() ? nullptr : folder.c_str(), &startup, &m_info) != FALSE;
+    const bool started = ::CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                          folder.empty() ? nullptr : folder.c_str(), &startup, &m_info) != FALSE;
+    if (null != INVALID_HANDLE_VALUE)
+        ::CloseHandle(null);
+    if (!started)
+        m_info = PROCESS_INFORMATION{};
+    return started;
 }
 
 bool ChildProcess::Running() const {
@@ -48,11 +58,22 @@ void ChildProcess::Kill() {
         return;
     if (Running()) {
         ::TerminateProcess(m_info.hProcess, 1);
-        ::WaitForSingleObject(m_info.hProcess, 5000);
+        ::WaitForSingleObject(m_info.hProcess, 10000);
     }
-    ::CloseHandle(m_info.hThread);
-    ::CloseHandle(m_info.hProcess);
+    Release();
+}
+
+void ChildProcess::Release() {
+    if (m_info.hProcess != nullptr) {
+        ::CloseHandle(m_info.hThread);
+        ::CloseHandle(m_info.hProcess);
+    }
     m_info = PROCESS_INFORMATION{};
+}
+
+bool Answers(HWND window, UINT timeoutMs) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
 namespace {

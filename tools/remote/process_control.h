@@ -19,12 +19,16 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Starts "exe" args in the folder; false if it could not be started.
+    // Starts "exe" args in the folder; false if it could not be started. Its standard handles lead
+    // nowhere, so its output never mixes with ours nor keeps a reader of ours waiting.
     bool Start(const std::string& exe, const std::string& args, const std::string& folder);
     bool Running() const;
     // Waits for the process to end; false if it still runs after the timeout.
     bool WaitForExit(DWORD timeoutMs = 20000);
+    // Ends the process at once (TerminateProcess) and forgets it.
     void Kill();
+    // Forgets a process that has ended.
+    void Release();
     DWORD Id() const { return m_info.dwProcessId; }
 
 private:
@@ -34,6 +38,9 @@ private:
 // A visible top-level window of the process with this class and title, or null.
 HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title);
 HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* title, DWORD timeoutMs = 20000);
+
+// Whether the window's thread answers a message within the time.
+bool Answers(HWND window, UINT timeoutMs);
 
 // The text of a window of another process (WM_GETTEXT).
 std::string TextOf(HWND window);

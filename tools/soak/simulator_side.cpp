@@ -38,7 +38,7 @@ bool SimulatorSide::Start(bool qt, const std::string& folder, const std::string&
     m_main = nullptr;
     const std::string args = "--work-ms " + std::to_string(workMs) + " --once --outcomes silent --log \"" + logPath +
                              "\"" + (qt ? " --qt" : "");
-    if (!m_program.Start(OwnFolder() + "\\JFlashSim.exe", args, folder)) {
+    if (!m_program.Start(ProgramFolder() + "\\JFlashSim.exe", args, folder)) {
         return false;
     }
     m_main = WaitForProcessWindow(m_program.Id(), qt ? "QWidget" : "MainWindow", nullptr, 30000);

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "program.h"
+#include "tools/remote/process_control.h"
 
 namespace soak {
 
@@ -37,7 +37,7 @@ private:
     // Answers messages and is not working on an operation (no "J-Flash" window).
     bool Idle() const;
 
-    Program m_program;
+    ChildProcess m_program;
     HWND m_main = nullptr;
     bool m_qt = false;
     int m_leftoversClosed = 0;

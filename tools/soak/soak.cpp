@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "program.h"
+#include "tools/remote/process_control.h"
 #include "sim_log_tally.h"
 #include "simulator_side.h"
 #include "soak_options.h"
@@ -64,7 +64,7 @@ bool PrepareFolder(const SoakOptions& options, std::string& folder) {
                  std::to_string(::GetTickCount());
     }
     ::CreateDirectoryA(folder.c_str(), nullptr);
-    if (!::CopyFileA((OwnFolder() + "\\Tallyburn.exe").c_str(), (folder + "\\Tallyburn.exe").c_str(), FALSE)) {
+    if (!::CopyFileA((ProgramFolder() + "\\Tallyburn.exe").c_str(), (folder + "\\Tallyburn.exe").c_str(), FALSE)) {
         return false;
     }
     // On top, so that the count stays visible above the simulator's windows and can be read off the

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "program.h"
+#include "tools/remote/process_control.h"
 #include "tools/remote/tool_remote.h"
 
 namespace soak {
@@ -37,7 +37,7 @@ public:
     void Close();
 
     HWND Window() const { return m_window; }
-    bool Answers(UINT timeoutMs) const { return soak::Answers(m_window, timeoutMs); }
+    bool Answers(UINT timeoutMs) const { return ::Answers(m_window, timeoutMs); }
     int StoredCount() const;
 
     // Checks or clears "Erase chip"; false when the box cannot be set (disabled, or no answer).
@@ -54,7 +54,7 @@ private:
 
     std::string m_folder;
     std::string m_ini;
-    Program m_program;
+    ChildProcess m_program;
     HWND m_window = nullptr;
 };
 
