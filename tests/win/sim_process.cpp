@@ -8,24 +8,11 @@
 
 namespace simtest {
 
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount() - start > timeoutMs) {
-            return false;
-        }
-        Sleep(20);
-    }
-}
-
 bool WaitGone(HWND hwnd) {
-    return WaitFor([&] { return !IsWindow(hwnd); });
+    return WaitUntil([&] { return !IsWindow(hwnd); });
 }
 
-std::string TextOf(HWND hwnd) {
+std::string TitleOf(HWND hwnd) {
     char text[512] = "";
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
@@ -63,7 +50,7 @@ std::vector<HWND> Descendants(HWND parent) {
 
 HWND ChildWithText(HWND parent, const std::string& prefix) {
     for (HWND child : Descendants(parent)) {
-        if (StartsWith(TextOf(child), prefix)) {
+        if (StartsWith(TitleOf(child), prefix)) {
             return child;
         }
     }
@@ -89,12 +76,7 @@ void PostKey(HWND hwnd, UINT vk) {
     PostMessageA(hwnd, WM_KEYUP, vk, scan | 0xC0000001);
 }
 
-bool Answers(HWND hwnd, UINT timeoutMs) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
-}
-
-Sim::Sim(const std::string& args, bool qt, const std::string& rawTitle) : m_qt(qt), m_rawTitle(rawTitle) {
+Sim::Sim(const std::string& argsAfter, bool qt, const std::string& rawTitle) : m_qt(qt), m_rawTitle(rawTitle) {
     static int serial = 0;
     m_version = "V" + std::to_string(GetCurrentProcessId()) + "." + std::to_string(++serial) + "t";
     char path[MAX_PATH];
@@ -102,26 +84,12 @@ Sim::Sim(const std::string& args, bool qt, const std::string& rawTitle) : m_qt(q
     char logPath[MAX_PATH];
     GetTempFileNameA(path, "jfs", 0, logPath);
     m_logPath = logPath;
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string exe = path;
-    exe = exe.substr(0, exe.find_last_of("\\/") + 1) + "JFlashSim.exe";
-    std::string command = "\"" + exe + "\" --version " + m_version + " --log \"" + m_logPath + "\" " +
-                          (qt ? "--qt " : "") + (rawTitle.empty() ? "" : "--title \"" + rawTitle + "\" ") + args;
-    // The simulator's stdout would mix with the test output; its log file says the same.
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE null = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                              OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = startup.hStdOutput = startup.hStdError = null;
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    m_started = CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                               &m_process) != 0;
-    CloseHandle(null);
+    const std::string exe = ProgramFolder() + "\\JFlashSim.exe";
+    const std::string args = "--version " + m_version + " --log \"" + m_logPath + "\" " + (qt ? "--qt " : "") +
+                             (rawTitle.empty() ? "" : "--title \"" + rawTitle + "\" ") + argsAfter;
+    m_started = m_process.Start(exe, args, "");
     if (m_started) {
-        WaitFor([&] { return (m_main = FindWindowA(MainClass(), MainTitle().c_str())) != nullptr; });
+        WaitUntil([&] { return (m_main = FindWindowA(MainClass(), MainTitle().c_str())) != nullptr; });
     }
 }
 
@@ -131,11 +99,9 @@ Sim::~Sim() {
         if (main && IsWindow(main)) {
             PostMessageA(main, WM_CLOSE, 0, 0);
         }
-        if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0) {
-            TerminateProcess(m_process.hProcess, 1);
+        if (!m_process.WaitForExit(10000)) {
+            m_process.Kill();
         }
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
     }
     if (testing::Test::HasFailure()) {
         printf("JFlashSim log:\n%s\n", Log().c_str());
@@ -167,36 +133,17 @@ bool Sim::SetOutcomes(const std::string& list) const {
 }
 
 HWND Sim::FindOwnWindow(const std::string& className, const char* title) const {
-    struct Search {
-        DWORD pid;
-        std::string className;
-        const char* title;
-        HWND found;
-    } search = {m_process.dwProcessId, className, title, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid == s->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == s->className &&
-                (!s->title || TextOf(hwnd) == s->title)) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindProcessWindow(m_process.Id(), className.c_str(), title);
 }
 
 HWND Sim::WaitForWindow(const std::string& title, DWORD timeoutMs) const {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindOwnWindow(MessageClass(), title.c_str())) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (found = FindOwnWindow(MessageClass(), title.c_str())) != nullptr; }, timeoutMs);
     return found;
 }
 
 int Sim::VisibleWindowCount() const {
-    std::pair<DWORD, int> count = {m_process.dwProcessId, 0};
+    std::pair<DWORD, int> count = {m_process.Id(), 0};
     EnumWindows(
         [](HWND hwnd, LPARAM param) -> BOOL {
             auto* c = reinterpret_cast<std::pair<DWORD, int>*>(param);
@@ -210,11 +157,7 @@ int Sim::VisibleWindowCount() const {
 }
 
 DWORD Sim::WaitForExit(DWORD timeoutMs) const {
-    DWORD code = STILL_ACTIVE;
-    if (m_started && WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(m_process.hProcess, &code);
-    }
-    return code;
+    return m_started && m_process.WaitForExit(timeoutMs) ? m_process.ExitCode() : STILL_ACTIVE;
 }
 
 std::string Sim::Log() const {
@@ -233,7 +176,7 @@ std::string Sim::Log() const {
 }
 
 bool Sim::WaitForLog(const std::string& needle, DWORD timeoutMs) const {
-    return WaitFor([&] { return Log().find(needle) != std::string::npos; }, timeoutMs);
+    return WaitUntil([&] { return Log().find(needle) != std::string::npos; }, timeoutMs);
 }
 
 }  // namespace simtest

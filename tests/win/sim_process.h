@@ -4,20 +4,19 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "tools/remote/process_control.h"
 
 namespace simtest {
 
 const DWORD kTimeoutMs = 20000;
 
-// Polls until |condition| holds; false after |timeoutMs|. Waiting is never the assertion itself.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);
 bool WaitGone(HWND hwnd);
 
 // The window's text as the system holds it (GetWindowTextA, no message to the window's owner).
-std::string TextOf(HWND hwnd);
+std::string TitleOf(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 bool StartsWith(const std::string& text, const std::string& prefix);
 int Count(const std::string& text, const std::string& needle);
@@ -28,8 +27,6 @@ HWND ChildOfClass(HWND parent, const std::string& className);
 // Top-level: its parent is the desktop (GetParent would give the owner of an owned window).
 bool IsTopLevel(HWND hwnd);
 void PostKey(HWND hwnd, UINT vk);
-// Whether the window's thread answers a sent WM_NULL within |timeoutMs|.
-bool Answers(HWND hwnd, UINT timeoutMs);
 
 // One JFlashSim process with a title of its own, so that tests running side by side do not meet.
 // |rawTitle|, when given, is the whole main title.
@@ -70,7 +67,7 @@ private:
     std::string m_version;
     std::string m_logPath;
     bool m_started = false;
-    PROCESS_INFORMATION m_process = {};
+    mutable ChildProcess m_process;
     HWND m_main = nullptr;
 };
 

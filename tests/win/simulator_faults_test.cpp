@@ -163,7 +163,7 @@ TEST(SimulatorTwice, TwoIdenticalWindowsCloseOneByOne) {
     Sim sim("--work-ms 50 --outcomes success:twice");
     ASSERT_NE(nullptr, sim.Main());
     sim.Program();
-    ASSERT_TRUE(WaitFor([&] { return sim.VisibleWindowCount() == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return sim.VisibleWindowCount() == 3; }));
     HWND first = FindWindowA("#32770", sim.AppTitle().c_str());
     ASSERT_NE(nullptr, first);
     EXPECT_NE(nullptr, ChildWithText(first, kSuccessText));
@@ -185,17 +185,17 @@ TEST(SimulatorLongWindows, TitleAndTextGoPast259Characters) {
     ASSERT_NE(nullptr, sim.Main());
     sim.Program();
     HWND result = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         result = sim.FindOwnWindow("#32770", nullptr);
-        return result && StartsWith(TextOf(result), sim.AppTitle());
+        return result && StartsWith(TitleOf(result), sim.AppTitle());
     }));
-    const std::string title = TextOf(result);
+    const std::string title = TitleOf(result);
     EXPECT_EQ(300u, title.size());
     EXPECT_TRUE(StartsWith(title, sim.AppTitle() + " ")) << title;
     EXPECT_EQ(nullptr, FindWindowA("#32770", sim.AppTitle().c_str())) << "no window under the plain title";
     HWND text = ChildWithText(result, kSuccessText);
     ASSERT_NE(nullptr, text);
-    EXPECT_EQ(300u, TextOf(text).size());
+    EXPECT_EQ(300u, TitleOf(text).size());
     PostMessageA(result, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitGone(result));
 }

@@ -20,7 +20,7 @@ TEST(SimulatorMainWindow, FoundByClassAndTitleInBothGenerations) {
         ASSERT_TRUE(sim.Started());
         ASSERT_NE(nullptr, sim.Main()) << "qt=" << qt;
         EXPECT_EQ(sim.MainClass(), ClassOf(sim.Main()));
-        EXPECT_EQ(sim.MainTitle(), TextOf(sim.Main()));
+        EXPECT_EQ(sim.MainTitle(), TitleOf(sim.Main()));
         EXPECT_TRUE(IsTopLevel(sim.Main()));
     }
 }
@@ -32,7 +32,7 @@ TEST(SimulatorMainWindow, RawTitlesNameTheOutcomeWindows) {
     for (const auto& title : titles) {
         Sim sim("--work-ms 50", false, title[0]);
         ASSERT_NE(nullptr, sim.Main()) << title[0];
-        EXPECT_EQ(title[0], TextOf(sim.Main()));
+        EXPECT_EQ(title[0], TitleOf(sim.Main()));
         sim.Program();
         HWND result = sim.WaitForWindow(title[1]);
         ASSERT_NE(nullptr, result) << title[0];
@@ -145,7 +145,7 @@ TEST_P(SimulatorOutcomes, ShowExactlyTheirWindow) {
     sim.Program();
     HWND window = sim.WaitForWindow(title);
     ASSERT_NE(nullptr, window) << title;
-    EXPECT_EQ(title, TextOf(window));
+    EXPECT_EQ(title, TitleOf(window));
     EXPECT_EQ(sim.MessageClass(), ClassOf(window));
     EXPECT_TRUE(IsTopLevel(window));
     HWND child = ChildWithText(window, c.childText);

@@ -53,6 +53,13 @@ bool ChildProcess::WaitForExit(DWORD timeoutMs) {
     return m_info.hProcess == nullptr || ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+DWORD ChildProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (m_info.hProcess != nullptr)
+        ::GetExitCodeProcess(m_info.hProcess, &code);
+    return code;
+}
+
 void ChildProcess::Kill() {
     if (m_info.hProcess == nullptr)
         return;

@@ -25,6 +25,8 @@ public:
     bool Running() const;
     // Waits for the process to end; false if it still runs after the timeout.
     bool WaitForExit(DWORD timeoutMs = 20000);
+    // The exit code of an ended process, STILL_ACTIVE while it runs.
+    DWORD ExitCode() const;
     // Ends the process at once (TerminateProcess) and forgets it.
     void Kill();
     // Forgets a process that has ended.
