@@ -1,5 +1,6 @@
 #include "simulator_side.h"
 
+#include <map>
 #include <vector>
 
 #include "tools/remote/process_control.h"
@@ -33,11 +34,11 @@ std::vector<HWND> WindowsOf(DWORD processId) {
 
 }  // namespace
 
-bool SimulatorSide::Start(bool qt, const std::string& folder, const std::string& logPath, int workMs) {
+bool SimulatorSide::Start(bool qt, const std::string& folder, const std::string& base, int workMs) {
     m_qt = qt;
     m_main = nullptr;
-    const std::string args = "--work-ms " + std::to_string(workMs) + " --once --outcomes silent --log \"" + logPath +
-                             "\"" + (qt ? " --qt" : "");
+    const std::string args = "--work-ms " + std::to_string(workMs) + " --once --outcomes silent --log \"" + base +
+                             ".log\" --record \"" + base + ".rec\"" + (qt ? " --qt" : "");
     if (!m_program.Start(ProgramFolder() + "\\JFlashSim.exe", args, folder)) {
         return false;
     }
@@ -98,7 +99,6 @@ bool SimulatorSide::Settle(DWORD timeoutMs) {
                 auto it = asked.find(window);
                 if (it == asked.end() || ::GetTickCount() - it->second > 3000) {
                     ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-                    m_leftoversClosed += it == asked.end() ? 1 : 0;
                     asked[window] = ::GetTickCount();
                 }
             }
