@@ -83,18 +83,20 @@ bool SimulatorSide::Idle() const {
 
 bool SimulatorSide::Settle(DWORD timeoutMs) {
     std::map<HWND, DWORD> asked;  // leftover windows asked to close, and when
+    int quiet = 0;                // checks in a row that found it idle and tidy
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < timeoutMs) {
         if (!m_program.Running()) {
             return true;
         }
+        bool untidy = true;  // busy, or windows left
         if (Idle()) {
-            bool leftovers = false;
+            untidy = false;
             for (HWND window : WindowsOf(m_program.Id())) {
                 if (window == m_main) {
                     continue;
                 }
-                leftovers = true;
+                untidy = true;
                 // A user's close always closes; ask again only if a window outlives a long pause.
                 auto it = asked.find(window);
                 if (it == asked.end() || ::GetTickCount() - it->second > 3000) {
@@ -102,9 +104,12 @@ bool SimulatorSide::Settle(DWORD timeoutMs) {
                     asked[window] = ::GetTickCount();
                 }
             }
-            if (!leftovers) {
-                return true;
-            }
+        }
+        // A thread that has just answered may still have commands of Tallyburn's queued behind the
+        // answer; a few quiet checks in a row let them show.
+        quiet = untidy ? 0 : quiet + 1;
+        if (quiet >= 6) {
+            return true;
         }
         ::Sleep(50);
     }

@@ -133,19 +133,16 @@ private:
     }
 
     bool EnsurePrograms(const CyclePlan& plan) {
-        if (!m_tallyburn.Running()) {
-            ++m_figures.tallyburnRestarts;
-            if (!m_tallyburn.Start()) {
-                std::printf("Tallyburn.exe does not start again\n");
-                return false;
-            }
+        if (!m_tallyburn.Running() && !m_tallyburn.Start()) {
+            std::printf("Tallyburn.exe does not start again\n");
+            return false;
         }
         if (m_simulator.Running() && m_simulator.Qt() == plan.qt) {
             return true;
         }
         m_simulator.Close();
         char name[32];
-        std::snprintf(name, sizeof name, "\\sim-%03d", ++m_figures.simulatorStarts);
+        std::snprintf(name, sizeof name, "\\sim-%03d", static_cast<int>(m_records.size()) + 1);
         const std::string base = m_folder + name;
         m_records.push_back({base + ".rec", plan.qt});
         if (!m_simulator.Start(plan.qt, m_folder, base, m_options.workMs)) {
@@ -174,7 +171,6 @@ private:
             const CycleResult result = m_tallyburn.RunCycle(static_cast<DWORD>(m_options.StuckMs()));
             ++m_figures.runs;
             ++m_figures.ends[EndName(result)];
-            m_figures.missingBoxes += result.missingBoxes;
             if (static_cast<int>(result.milliseconds) > m_figures.longestCycleMs) {
                 m_figures.longestCycleMs = static_cast<int>(result.milliseconds);
                 m_figures.longestCycle = label;
@@ -191,7 +187,6 @@ private:
                 // The next press of the same cycle follows at once, with the windows of this one
                 // still open; only the last is followed by tidying up.
                 if (run == plan.runs && !m_simulator.Settle(static_cast<DWORD>(m_options.SettleMs()))) {
-                    ++m_figures.simulatorKills;
                     m_simulator.Kill();
                     notes += "; simulator did not settle, stopped";
                 }
@@ -199,7 +194,6 @@ private:
                 // that goes with a success has been written.
                 if (!m_tallyburn.Answers(5000)) {
                     stuck = true;
-                    ++m_figures.unanswered;
                     m_tallyburn.Kill();
                     notes += "; STUCK: Tallyburn does not answer, stopped";
                 }

@@ -53,29 +53,9 @@ int Restarts(const std::string& item, bool qt) {
 }  // namespace
 
 const char* CycleKindName(CycleKind kind) {
-    switch (kind) {
-        case CycleKind::Plain:
-            return "plain";
-        case CycleKind::Erase:
-            return "erase";
-        case CycleKind::ClosePolicy:
-            return "close-policy";
-        case CycleKind::Twice:
-            return "twice";
-        case CycleKind::LongTitle:
-            return "long-title";
-        case CycleKind::LongText:
-            return "long-text";
-        case CycleKind::Exit:
-            return "exit";
-        case CycleKind::CloseMain:
-            return "close-main";
-        case CycleKind::Hang:
-            return "hang";
-        case CycleKind::CloseHang:
-            return "close-hang";
-    }
-    return "?";
+    static const char* const names[] = {"plain",    "erase",      "close-policy", "twice", "long-title",
+                                        "long-text", "exit",      "close-main",   "hang",  "close-hang"};
+    return names[static_cast<int>(kind)];
 }
 
 std::string FaultCellName(const std::string& fault, const std::string& moment, const std::string& phase, bool qt) {

@@ -52,12 +52,7 @@ std::string FormatFigures(const SoakFigures& f) {
     text += Line("miscounts:", std::to_string(f.miscounts));
     text += Line("double takes:", std::to_string(f.doubleTakes));
     text += Line("wrong takes:", std::to_string(f.wrongTakes));
-    text += Line("stuck:", std::to_string(f.stuck) +
-                               (f.unanswered ? " (" + std::to_string(f.unanswered) + " not answering)" : ""));
-    text += Line("J-Flash missing:", std::to_string(f.missingBoxes) + " message boxes answered");
-    text += Line("restarts:", "simulator started " + std::to_string(f.simulatorStarts) + " times (" +
-                                  std::to_string(f.simulatorKills) + " stopped by force), Tallyburn restarted " +
-                                  std::to_string(f.tallyburnRestarts) + " times");
+    text += Line("stuck:", std::to_string(f.stuck));
     text += Line("longest press:", std::string(longest) + (f.longestCycle.empty() ? "" : " (" + f.longestCycle + ")"));
     text += Line("result:", f.Passed() ? "PASS" : "FAIL");
     return text;

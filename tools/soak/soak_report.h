@@ -23,12 +23,7 @@ struct SoakFigures {
     int miscounts = 0;
     int doubleTakes = 0;
     int wrongTakes = 0;
-    int stuck = 0;         // presses without an end state in time, or after which Tallyburn did not answer
-    int unanswered = 0;    // of those, the ones after which Tallyburn did not answer
-    int missingBoxes = 0;  // "Cann't find J-Flash Window." answered
-    int simulatorStarts = 0;
-    int simulatorKills = 0;  // simulators that had to be stopped because they did not settle
-    int tallyburnRestarts = 0;
+    int stuck = 0;  // presses without an end state in time, or after which Tallyburn did not answer
     int longestCycleMs = 0;
     std::string longestCycle;  // the plan of the longest press
 
