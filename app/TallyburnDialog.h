@@ -2,6 +2,7 @@
 // CTallyburnDialog: the main window. It shows the count of programmed targets, the time since the
 // count was cleared, and runs one programming cycle through J-Flash per press of "Run" or Enter.
 #include "app/Stopwatch.h"
+#include "automation/TakenWindows.h"
 #include "display/SegmentDisplay.h"
 #include "framework/AfxWin.h"
 
@@ -49,6 +50,7 @@ public:
     int m_eraseStage = 0;
     CStopwatch m_stopwatch;
     int m_missingPolls = 0;
+    TakenWindows m_takenWindows;  // result windows already acted on, never taken again
     int m_endDelay = 0;
     CSegmentDisplay m_display;
     HICON m_icon = nullptr;
@@ -76,10 +78,14 @@ protected:
 
     // Run's work; a restart after a retryable error that no longer finds J-Flash ends as a failure.
     void StartCycle(bool restartAfterError);
-    // J-Flash's result window under the learned title, or else under the alternative title.
-    HWND FindResultWindow(bool& alternative) const;
-    // The result window shows text, or is the alternative kind whose special child stands for it.
+    // A result window not taken before that shows text (any text when null): under the learned
+    // title, or else under the alternative title, where the special child stands for the text.
+    HWND FindResultWindow(const char* text) const;
     bool ShowsResult(HWND window, bool alternative, const char* text) const;
+    // Marks the window as taken and returns it.
+    HWND TakeResult(HWND window);
+    // Ends a cycle whose command J-Flash's window refused.
+    void FailRefusedCycle();
     // Closes a retryable error window and restarts the cycle once it is gone; false otherwise.
     bool RetryAfterError(HWND error);
 

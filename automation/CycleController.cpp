@@ -50,8 +50,9 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
         GetDlgItem(IDC_ERASE_CHIP)->EnableWindow(FALSE);
     }
 
+    PostResult started;
     if (IsDlgButtonChecked(IDC_ERASE_CHIP) == BST_CHECKED) {
-        PostCommand(m_programmerWindow, kEraseCommand);
+        started = PostCommand(m_programmerWindow, kEraseCommand);
         KillTimer(ResultPollTimer);
         SetTimer(ErasePollTimer, kPollMilliseconds);
     } else {
@@ -59,14 +60,27 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
             ::BringWindowToTop(m_programmerWindow);
             ::SetForegroundWindow(m_programmerWindow);
             ::SetActiveWindow(m_programmerWindow);
-            PressKey(m_programmerWindow, kProgramKey);
+            started = PressKey(m_programmerWindow, kProgramKey);
         } else {
-            PostCommand(m_programmerWindow, kProgramCommand);
+            started = PostCommand(m_programmerWindow, kProgramCommand);
         }
         KillTimer(ErasePollTimer);
         SetTimer(StartDelayTimer, kStartDelayMilliseconds);
     }
+    if (started == PostResult::Refused) {
+        FailRefusedCycle();
+        return;
+    }
     PlayStartSound();
+}
+
+// J-Flash denies this process its posts (it runs elevated): every later post would be denied as
+// well, so the cycle ends now, with no timer of any cycle left running.
+void CTallyburnDialog::FailRefusedCycle() {
+    KillTimer(ResultPollTimer);
+    KillTimer(ErasePollTimer);
+    KillTimer(StartDelayTimer);
+    FailCycle();
 }
 
 void CTallyburnDialog::OnStartDelay() {
@@ -74,19 +88,24 @@ void CTallyburnDialog::OnStartDelay() {
     SetTimer(ResultPollTimer, kPollMilliseconds);
 }
 
-HWND CTallyburnDialog::FindResultWindow(bool& alternative) const {
-    alternative = false;
-    HWND result = FindTopWindow(m_windowClass, m_appTitle);
-    if (result == nullptr) {
-        result = FindTopWindow(m_windowClass, m_appTitle + " ");
-        alternative = result != nullptr;
-    }
-    return result;
+HWND CTallyburnDialog::FindResultWindow(const char* text) const {
+    auto untakenShowing = [&](const CString& title, bool alternative) {
+        return FindTopWindowWhere(m_windowClass, title, [&](HWND window) {
+            return !m_takenWindows.Contains(window) && (text == nullptr || ShowsResult(window, alternative, text));
+        });
+    };
+    HWND result = untakenShowing(m_appTitle, false);
+    return result != nullptr ? result : untakenShowing(m_appTitle + " ", true);
 }
 
 bool CTallyburnDialog::ShowsResult(HWND window, bool alternative, const char* text) const {
     return FindChildByText(window, text) != nullptr ||
            (alternative && FindChildByClass(window, kAlternativeResultChildClass) != nullptr);
+}
+
+HWND CTallyburnDialog::TakeResult(HWND window) {
+    m_takenWindows.Take(window);
+    return window;
 }
 
 void CTallyburnDialog::OnResultPoll() {
@@ -104,12 +123,10 @@ void CTallyburnDialog::OnResultPoll() {
         FailCycle();
         return;
     }
-    bool alternative = false;
-    if (HWND result = FindResultWindow(alternative)) {
-        if (m_qtGeneration == 1 || ShowsResult(result, alternative, kProgramSucceeded)) {
-            CompleteCycle(result);
-            return;
-        }
+    // The Qt generation's result window counts whatever it shows.
+    if (HWND result = FindResultWindow(m_qtGeneration == 1 ? nullptr : kProgramSucceeded)) {
+        CompleteCycle(result);
+        return;
     }
     if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, m_qtGeneration == 1)) != nullptr) {
         KillTimer(ResultPollTimer);
@@ -130,7 +147,8 @@ bool CTallyburnDialog::RetryAfterError(HWND error) {
     for (const char* text : kRetryableErrors) {
         if (FindChildByText(error, text) == nullptr)
             continue;
-        PostClose(error);
+        if (PostClose(error) == PostResult::Refused)
+            return false;
         for (int look = 0; look < kRetryableErrorLooks; ++look) {
             Seams().sleep(kLookMilliseconds);
             if (FindChildByText(error, text) == nullptr) {
@@ -151,18 +169,19 @@ void CTallyburnDialog::OnErasePoll() {
         FailCycle();
         return;
     }
-    bool alternative = false;
     if (m_eraseStage == 0) {
         if (FindTopWindow(m_windowClass, m_errorTitle) != nullptr) {
             KillTimer(ErasePollTimer);
             FailCycle();
             return;
         }
-        HWND result = FindResultWindow(alternative);
-        if (result != nullptr && ShowsResult(result, alternative, kEraseSucceeded)) {
-            SendClose(result);
+        if (HWND erased = FindResultWindow(kEraseSucceeded)) {
+            SendClose(TakeResult(erased));
             m_eraseStage = 1;
-            PostCommand(m_programmerWindow, kUnsecureCommand);
+            if (PostCommand(m_programmerWindow, kUnsecureCommand) == PostResult::Refused) {
+                FailRefusedCycle();
+                return;
+            }
         }
         // The erase poll always looks for the dialog generation's emulator-selection title.
         if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, false)) != nullptr) {
@@ -170,12 +189,14 @@ void CTallyburnDialog::OnErasePoll() {
             FailCycle();
         }
     } else if (m_eraseStage == 1) {
-        HWND result = FindResultWindow(alternative);
-        if (result != nullptr && ShowsResult(result, alternative, kUnsecureSucceeded)) {
-            SendClose(result);
+        if (HWND unsecured = FindResultWindow(kUnsecureSucceeded)) {
+            SendClose(TakeResult(unsecured));
             m_eraseStage = 0;
-            PostCommand(m_programmerWindow, kProgramCommand);
             KillTimer(ErasePollTimer);
+            if (PostCommand(m_programmerWindow, kProgramCommand) == PostResult::Refused) {
+                FailRefusedCycle();
+                return;
+            }
             SetTimer(StartDelayTimer, kStartDelayMilliseconds);
         }
     }
@@ -183,6 +204,7 @@ void CTallyburnDialog::OnErasePoll() {
 
 void CTallyburnDialog::CompleteCycle(HWND resultWindow) {
     KillTimer(ResultPollTimer);
+    TakeResult(resultWindow);
     Seams().sleep(static_cast<DWORD>(m_endDelay));
     SendClose(resultWindow);
     m_failed = 0;
