@@ -27,19 +27,12 @@ HANDLE StandardHandle(DWORD which) {
     return Usable(handle) ? handle : nullptr;
 }
 
-HANDLE OpenForAppending(const std::string& path, std::string& error) {
+// Replaces |target| by |path| opened for appending; false with a reason when it cannot be opened.
+bool Reopen(HANDLE& target, const std::string& path, std::string& error) {
     HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error = Format("cannot open \"%s\" (error %lu)", path.c_str(), GetLastError());
-    }
-    return file;
-}
-
-// Replaces |target| by a newly opened file; false when it cannot be opened.
-bool Reopen(HANDLE& target, const std::string& path, std::string& error) {
-    HANDLE file = OpenForAppending(path, error);
-    if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
     if (target != INVALID_HANDLE_VALUE) {
