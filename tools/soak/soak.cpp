@@ -117,7 +117,6 @@ public:
         }
         m_tallyburn.Close();
         m_simulator.Close();
-        m_figures.faultsStruck = TallyRecords().faults;
         return true;
     }
 
@@ -132,24 +131,34 @@ private:
         return total;
     }
 
+    // Starts whichever program is missing, or the simulator of the other generation. A start can fail
+    // on a machine that is very busy, so each is tried three times.
     bool EnsurePrograms(const CyclePlan& plan) {
-        if (!m_tallyburn.Running() && !m_tallyburn.Start()) {
-            std::printf("Tallyburn.exe does not start again\n");
-            return false;
+        for (int attempt = 0; !m_tallyburn.Running() && !m_tallyburn.Start(); ++attempt) {
+            if (attempt == 2) {
+                std::printf("Tallyburn.exe does not start again\n");
+                return false;
+            }
+            m_tallyburn.Kill();
         }
         if (m_simulator.Running() && m_simulator.Qt() == plan.qt) {
             return true;
         }
         m_simulator.Close();
-        char name[32];
-        std::snprintf(name, sizeof name, "\\sim-%03d", static_cast<int>(m_records.size()) + 1);
-        const std::string base = m_folder + name;
-        m_records.push_back({base + ".rec", plan.qt});
-        if (!m_simulator.Start(plan.qt, m_folder, base, m_options.workMs)) {
-            std::printf("JFlashSim.exe does not start\n");
-            return false;
+        for (int attempt = 0;; ++attempt) {
+            char name[32];
+            std::snprintf(name, sizeof name, "\\sim-%03d", static_cast<int>(m_records.size()) + 1);
+            const std::string base = m_folder + name;
+            m_records.push_back({base + ".rec", plan.qt});
+            if (m_simulator.Start(plan.qt, m_folder, base, m_options.workMs)) {
+                return true;
+            }
+            m_simulator.Kill();
+            if (attempt == 2) {
+                std::printf("JFlashSim.exe does not start\n");
+                return false;
+            }
         }
-        return true;
     }
 
     bool RunCycle(int cycle) {
@@ -218,6 +227,7 @@ private:
         const int count = m_tallyburn.StoredCount();
         m_figures.count = count;
         m_figures.takes = tally.takes;
+        m_figures.faultsStruck = tally.faults;
         notes += "; count " + std::to_string(count) + ", taken " + std::to_string(tally.programTakes);
         if (count - m_countOffset != tally.programTakes) {
             ++m_figures.miscounts;
