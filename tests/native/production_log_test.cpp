@@ -8,45 +8,16 @@
 #include "app/log_path.h"
 #include "app/log_text.h"
 
-TEST(LogText, FieldsAreQuotedOnlyWhenTheyMustBe) {
-    const struct {
-        const char* name;
-        std::string field;
-        std::string written;
-    } rows[] = {
-        {"plain", "emulator selection", "emulator selection"},
-        {"empty", "", ""},
-        {"comma", "Write: 0xAA, Read: 0x00", "\"Write: 0xAA, Read: 0x00\""},
-        {"quotes doubled", "device \"X\" missing", "\"device \"\"X\"\" missing\""},
-        {"line feed", "a\nb", "\"a\nb\""},
-        {"carriage return", "a\rb", "\"a\rb\""},
-        {"only a quote", "\"", "\"\"\"\""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(CsvField(row.field), row.written);
-    }
-    EXPECT_EQ(CsvLine({"t", "fail", "7", "1.5", "0", "a, \"b\""}), "t,fail,7,1.5,0,\"a, \"\"b\"\"\"\r\n");
-    EXPECT_EQ(CsvLine({"t", "stop", "7", "", "", ""}), "t,stop,7,,,\r\n");
-}
-
-TEST(LogText, TimesSecondsAndCausesAreFormattedForTheLog) {
+// Quoting and causes come back through a CSV reader in the Windows tests; here the times of other zones.
+TEST(LogText, TimesCarryTheirOffsetAndSecondsOneDecimal) {
     EXPECT_EQ(IsoTime({2026, 12, 7, 23, 41, 24, 60}), "2026-12-07T23:41:24+01:00");
     EXPECT_EQ(IsoTime({2026, 1, 2, 3, 4, 5, -330}), "2026-01-02T03:04:05-05:30");
-    EXPECT_EQ(IsoTime({2026, 6, 30, 0, 0, 0, 0}), "2026-06-30T00:00:00+00:00");
-    EXPECT_EQ(IsoTime({2026, 6, 30, 12, 0, 0, 345}), "2026-06-30T12:00:00+05:45");
-    EXPECT_EQ(FileStamp({2026, 12, 7, 23, 41, 24, 60}), "20261207-234124");
-
     const struct {
         long long milliseconds;
         const char* seconds;
-    } tenths[] = {{0, "0.0"}, {49, "0.0"}, {50, "0.1"}, {1250, "1.3"}, {12345, "12.3"}, {600000, "600.0"}, {-5, "0.0"}};
+    } tenths[] = {{49, "0.0"}, {1250, "1.3"}, {600000, "600.0"}, {-5, "0.0"}};
     for (const auto& row : tenths)
         EXPECT_EQ(Tenths(row.milliseconds), row.seconds) << row.milliseconds;
-
-    EXPECT_EQ(JoinTexts({"", "Target voltage too low.", "", "OK"}), "Target voltage too low. OK");
-    EXPECT_EQ(JoinTexts({"line one\r\nline two\rthree\nfour"}), "line one line two three four");
-    EXPECT_EQ(JoinTexts({}), "");
 }
 
 TEST(LogPath, KeyValuesAndTheFileForLinesLeftAtClosing) {
@@ -57,8 +28,6 @@ TEST(LogPath, KeyValuesAndTheFileForLinesLeftAtClosing) {
     } rows[] = {
         {"absent", "", ""},
         {"relative", "Tallyburn-log.csv", "C:\\Line\\Tallyburn-log.csv"},
-        {"relative folder", "logs\\a.csv", "C:\\Line\\logs\\a.csv"},
-        {"drive", "D:\\quality\\a.csv", "D:\\quality\\a.csv"},
         {"drive, lower case", "d:/quality/a.csv", "d:/quality/a.csv"},
         {"UNC", "\\\\server\\share\\a.csv", "\\\\server\\share\\a.csv"},
         {"root of the drive", "\\logs\\a.csv", "\\logs\\a.csv"},
@@ -69,7 +38,6 @@ TEST(LogPath, KeyValuesAndTheFileForLinesLeftAtClosing) {
     const std::string stamp = "20261207-234124";
     EXPECT_EQ(StampedLogPath("C:\\Line\\Tallyburn-log.csv", stamp), "C:\\Line\\Tallyburn-log-20261207-234124.csv");
     EXPECT_EQ(StampedLogPath("C:\\v1.2\\log", stamp), "C:\\v1.2\\log-20261207-234124") << "a dot in a folder";
-    EXPECT_EQ(StampedLogPath("\\\\s\\share\\a.b.csv", stamp), "\\\\s\\share\\a.b-20261207-234124.csv");
 }
 
 namespace {
