@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Stopwatch.h"
+#include "automation/TakenWindows.h"
 #include "display/SegmentDisplay.h"
 #include "framework/AfxWin.h"
 
@@ -55,6 +56,7 @@ public:
     int m_eraseStage = 0;
     CStopwatch m_stopwatch;
     int m_missingPolls = 0;
+    TakenWindows m_takenWindows;  // result windows already acted on, never taken again
     int m_endDelay = 0;
     CSegmentDisplay m_display;
     HICON m_icon = nullptr;
@@ -87,12 +89,17 @@ protected:
 
     // Run's work; a restart after a retryable error that no longer finds J-Flash ends as a failure.
     void StartCycle(bool restartAfterError);
-    // J-Flash's result window under the learned title, or else under the alternative title.
-    HWND FindResultWindow(bool& alternative) const;
-    // The result window shows text, or is the alternative kind whose special child stands for it.
+    // A result window not taken before that shows text (any text when null): under the learned
+    // title, or else under the alternative title, where the special child stands for the text.
+    HWND FindResultWindow(const char* text) const;
     bool ShowsResult(HWND window, bool alternative, const char* text) const;
-    // Closes a retryable error window and restarts the cycle once it is gone; false otherwise.
-    bool RetryAfterError(HWND error);
+    // Marks the window as taken and returns it.
+    HWND TakeResult(HWND window);
+    // Ends a cycle whose command J-Flash's window refused.
+    void FailRefusedCycle();
+    // Closes a retryable error window and restarts the cycle once it is gone; false otherwise, with
+    // cause "post refused" when the window refused to be asked to close.
+    bool RetryAfterError(HWND error, std::string& cause);
 
     // Ends a failed cycle whose line is already in the log.
     void EndFailedCycle();

@@ -26,6 +26,7 @@ constexpr char kCauseEmulator[] = "emulator selection";
 constexpr char kCauseNoResult[] = "no result";
 constexpr char kCauseNotFound[] = "J-Flash not found";
 constexpr char kCauseClosed[] = "J-Flash closed";
+constexpr char kCausePostRefused[] = "post refused";
 
 }  // namespace
 
@@ -60,9 +61,10 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
         GetDlgItem(IDC_ERASE_CHIP)->EnableWindow(FALSE);
     }
 
+    PostResult started;
     if (IsDlgButtonChecked(IDC_ERASE_CHIP) == BST_CHECKED) {
         m_cycleErased = true;
-        PostCommand(m_programmerWindow, kEraseCommand);
+        started = PostCommand(m_programmerWindow, kEraseCommand);
         KillTimer(ResultPollTimer);
         SetTimer(ErasePollTimer, kPollMilliseconds);
     } else {
@@ -70,14 +72,27 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
             ::BringWindowToTop(m_programmerWindow);
             ::SetForegroundWindow(m_programmerWindow);
             ::SetActiveWindow(m_programmerWindow);
-            PressKey(m_programmerWindow, kProgramKey);
+            started = PressKey(m_programmerWindow, kProgramKey);
         } else {
-            PostCommand(m_programmerWindow, kProgramCommand);
+            started = PostCommand(m_programmerWindow, kProgramCommand);
         }
         KillTimer(ErasePollTimer);
         SetTimer(StartDelayTimer, kStartDelayMilliseconds);
     }
+    if (started == PostResult::Refused) {
+        FailRefusedCycle();
+        return;
+    }
     PlayStartSound();
+}
+
+// J-Flash denies this process its posts (it runs elevated): every later post would be denied as
+// well, so the cycle ends now, with no timer of any cycle left running.
+void CTallyburnDialog::FailRefusedCycle() {
+    KillTimer(ResultPollTimer);
+    KillTimer(ErasePollTimer);
+    KillTimer(StartDelayTimer);
+    FailCycle(kCausePostRefused);
 }
 
 void CTallyburnDialog::OnStartDelay() {
@@ -85,19 +100,24 @@ void CTallyburnDialog::OnStartDelay() {
     SetTimer(ResultPollTimer, kPollMilliseconds);
 }
 
-HWND CTallyburnDialog::FindResultWindow(bool& alternative) const {
-    alternative = false;
-    HWND result = FindTopWindow(m_windowClass, m_appTitle);
-    if (result == nullptr) {
-        result = FindTopWindow(m_windowClass, m_appTitle + " ");
-        alternative = result != nullptr;
-    }
-    return result;
+HWND CTallyburnDialog::FindResultWindow(const char* text) const {
+    auto untakenShowing = [&](const CString& title, bool alternative) {
+        return FindTopWindowWhere(m_windowClass, title, [&](HWND window) {
+            return !m_takenWindows.Contains(window) && (text == nullptr || ShowsResult(window, alternative, text));
+        });
+    };
+    HWND result = untakenShowing(m_appTitle, false);
+    return result != nullptr ? result : untakenShowing(m_appTitle + " ", true);
 }
 
 bool CTallyburnDialog::ShowsResult(HWND window, bool alternative, const char* text) const {
     return FindChildByText(window, text) != nullptr ||
            (alternative && FindChildByClass(window, kAlternativeResultChildClass) != nullptr);
+}
+
+HWND CTallyburnDialog::TakeResult(HWND window) {
+    m_takenWindows.Take(window);
+    return window;
 }
 
 void CTallyburnDialog::OnResultPoll() {
@@ -106,8 +126,8 @@ void CTallyburnDialog::OnResultPoll() {
 
     if (HWND error = FindTopWindow(m_windowClass, m_errorTitle)) {
         KillTimer(ResultPollTimer);
-        const std::string cause = LoggedTexts(error);  // read before a retry asks the window to close
-        if (m_qtGeneration == 1 || !RetryAfterError(error))
+        std::string cause = LoggedTexts(error);  // read before a retry asks the window to close
+        if (m_qtGeneration == 1 || !RetryAfterError(error, cause))
             FailCycle(cause);
         return;
     }
@@ -116,12 +136,10 @@ void CTallyburnDialog::OnResultPoll() {
         FailCycle(LoggedTexts(warning));
         return;
     }
-    bool alternative = false;
-    if (HWND result = FindResultWindow(alternative)) {
-        if (m_qtGeneration == 1 || ShowsResult(result, alternative, kProgramSucceeded)) {
-            CompleteCycle(result);
-            return;
-        }
+    // The Qt generation's result window counts whatever it shows.
+    if (HWND result = FindResultWindow(m_qtGeneration == 1 ? nullptr : kProgramSucceeded)) {
+        CompleteCycle(result);
+        return;
     }
     if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, m_qtGeneration == 1)) != nullptr) {
         KillTimer(ResultPollTimer);
@@ -139,17 +157,20 @@ void CTallyburnDialog::OnResultPoll() {
     }
 }
 
-bool CTallyburnDialog::RetryAfterError(HWND error) {
+bool CTallyburnDialog::RetryAfterError(HWND error, std::string& cause) {
     for (const char* text : kRetryableErrors) {
         HWND shown = FindChildByText(error, text);
         if (shown == nullptr)
             continue;
-        const std::string cause = LoggedText(shown);
-        PostClose(error);
+        const std::string retried = LoggedText(shown);
+        if (PostClose(error) == PostResult::Refused) {
+            cause = kCausePostRefused;
+            return false;
+        }
         for (int look = 0; look < kRetryableErrorLooks; ++look) {
             Seams().sleep(kLookMilliseconds);
             if (FindChildByText(error, text) == nullptr) {
-                LogOutcome("retry", cause);
+                LogOutcome("retry", retried);
                 StartCycle(true);
                 return true;
             }
@@ -167,18 +188,19 @@ void CTallyburnDialog::OnErasePoll() {
         FailCycle(kCauseClosed);
         return;
     }
-    bool alternative = false;
     if (m_eraseStage == 0) {
         if (HWND error = FindTopWindow(m_windowClass, m_errorTitle)) {
             KillTimer(ErasePollTimer);
             FailCycle(LoggedTexts(error));
             return;
         }
-        HWND result = FindResultWindow(alternative);
-        if (result != nullptr && ShowsResult(result, alternative, kEraseSucceeded)) {
-            SendClose(result);
+        if (HWND erased = FindResultWindow(kEraseSucceeded)) {
+            SendClose(TakeResult(erased));
             m_eraseStage = 1;
-            PostCommand(m_programmerWindow, kUnsecureCommand);
+            if (PostCommand(m_programmerWindow, kUnsecureCommand) == PostResult::Refused) {
+                FailRefusedCycle();
+                return;
+            }
         }
         // The erase poll always looks for the dialog generation's emulator-selection title.
         if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, false)) != nullptr) {
@@ -186,12 +208,14 @@ void CTallyburnDialog::OnErasePoll() {
             FailCycle(kCauseEmulator);
         }
     } else if (m_eraseStage == 1) {
-        HWND result = FindResultWindow(alternative);
-        if (result != nullptr && ShowsResult(result, alternative, kUnsecureSucceeded)) {
-            SendClose(result);
+        if (HWND unsecured = FindResultWindow(kUnsecureSucceeded)) {
+            SendClose(TakeResult(unsecured));
             m_eraseStage = 0;
-            PostCommand(m_programmerWindow, kProgramCommand);
             KillTimer(ErasePollTimer);
+            if (PostCommand(m_programmerWindow, kProgramCommand) == PostResult::Refused) {
+                FailRefusedCycle();
+                return;
+            }
             SetTimer(StartDelayTimer, kStartDelayMilliseconds);
         }
     }
@@ -199,6 +223,7 @@ void CTallyburnDialog::OnErasePoll() {
 
 void CTallyburnDialog::CompleteCycle(HWND resultWindow) {
     KillTimer(ResultPollTimer);
+    TakeResult(resultWindow);
     Seams().sleep(static_cast<DWORD>(m_endDelay));
     SendClose(resultWindow);
     m_failed = 0;

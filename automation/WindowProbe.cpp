@@ -34,13 +34,16 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-// Posts the message; while the post fails and the window still exists, waits and tries again.
-BOOL PostWithRetry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Posts the message; while the post fails and the window still exists, waits and tries again. A post
+// the system denies (J-Flash runs elevated, Tallyburn does not) is denied every time: no retry.
+PostResult PostWithRetry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     for (int attempt = 1;; ++attempt) {
         if (Seams().postMessage(window, message, wParam, lParam))
-            return 1;
+            return PostResult::Posted;
+        if (::GetLastError() == ERROR_ACCESS_DENIED)
+            return PostResult::Refused;
         if (!::IsWindow(window) || attempt >= kPostAttempts)
-            return 0;
+            return PostResult::Gone;
         Seams().sleep(kRetryMilliseconds);
     }
 }
@@ -103,7 +106,11 @@ HWND FindChildByClass(HWND parent, const char* className) {
 CString& ReadWindowText(HWND window, CString& text) {
     char buffer[kWindowTextBuffer] = {};
     LRESULT length = 0;
-    if (SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, length) && length > 0) {
+    // Wine does not bound a WM_GETTEXTLENGTH sent to another process's hung window (it waits for the
+    // whole hang), but it does bound WM_NULL: a window that does not answer that is not asked more.
+    LRESULT ignored = 0;
+    if (SendWithTimeout(window, WM_NULL, 0, 0, ignored) && SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, length) &&
+        length > 0) {
         if (length > kWindowTextBuffer - 1)
             length = kWindowTextBuffer - 1;
         LRESULT copied = 0;
@@ -116,14 +123,15 @@ CString& ReadWindowText(HWND window, CString& text) {
     return text;
 }
 
-BOOL PostCommand(HWND window, UINT commandId) {
+PostResult PostCommand(HWND window, UINT commandId) {
     return PostWithRetry(window, WM_COMMAND, commandId, 0);
 }
 
-BOOL PressKey(HWND window, UINT virtualKey) {
+PostResult PressKey(HWND window, UINT virtualKey) {
     const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
-    if (!PostWithRetry(window, WM_KEYDOWN, virtualKey, scan | 1))
-        return 0;
+    const PostResult down = PostWithRetry(window, WM_KEYDOWN, virtualKey, scan | 1);
+    if (down != PostResult::Posted)
+        return down;
     return PostWithRetry(window, WM_KEYUP, virtualKey, scan | static_cast<LPARAM>(0xC0000001u));
 }
 
@@ -133,6 +141,6 @@ LRESULT SendClose(HWND window) {
     return result;
 }
 
-BOOL PostClose(HWND window) {
+PostResult PostClose(HWND window) {
     return PostWithRetry(window, WM_CLOSE, 0, 0);
 }

@@ -15,6 +15,11 @@ HWND FindTopWindowByPrefix(const char* windowClass, const char* prefix);
 // A top-level window of the class with exactly this title (compared as the platform compares titles).
 HWND FindTopWindow(const char* windowClass, const char* title);
 
+// The first top-level window of the class with exactly this title that accept(window) takes,
+// looking past the ones it refuses (FindWindowA alone only ever sees the first).
+template <class Accept>
+HWND FindTopWindowWhere(const char* windowClass, const char* title, Accept accept);
+
 // The first descendant, in enumeration order, whose text begins with (or equals) text.
 HWND FindChildByText(HWND parent, const char* text);
 
@@ -25,20 +30,25 @@ HWND FindChildByClass(HWND parent, const char* className);
 // does not answer within the answer timeout reads as empty.
 CString& ReadWindowText(HWND window, CString& text);
 
-// Posts WM_COMMAND with the id (notification 0). Nonzero when posted, 0 when the window is gone or
-// its queue kept refusing the message for about 5 s.
-BOOL PostCommand(HWND window, UINT commandId);
+// What became of a message posted to another application's window.
+enum class PostResult {
+    Gone,     // the window no longer exists, or its queue kept refusing the message for about 5 s
+    Posted,   // the message is in the window's queue
+    Refused,  // the system denies this process access to the window (it runs at a higher privilege)
+};
 
-// Posts a key-down and a key-up of the virtual key. Nonzero when both were posted, 0 as for
-// PostCommand (no key-up follows a key-down that could not be posted).
-BOOL PressKey(HWND window, UINT virtualKey);
+// Posts WM_COMMAND with the id (notification 0).
+PostResult PostCommand(HWND window, UINT commandId);
+
+// Posts a key-down and a key-up of the virtual key; no key-up follows a key-down that was not posted.
+PostResult PressKey(HWND window, UINT virtualKey);
 
 // Sends WM_CLOSE and returns what the window's procedure returned; 0 when it did not answer within
 // the answer timeout (a hung J-Flash does not freeze the tool).
 LRESULT SendClose(HWND window);
 
-// Posts WM_CLOSE without waiting for the window to close. 0 as for PostCommand.
-BOOL PostClose(HWND window);
+// Posts WM_CLOSE without waiting for the window to close.
+PostResult PostClose(HWND window);
 
 namespace probe_detail {
 template <class Visit>
@@ -51,4 +61,17 @@ BOOL CALLBACK VisitChild(HWND child, LPARAM context) noexcept {
 template <class Visit>
 void ForEachChildWindow(HWND parent, Visit visit) {
     ::EnumChildWindows(parent, &probe_detail::VisitChild<Visit>, reinterpret_cast<LPARAM>(&visit));
+}
+
+template <class Accept>
+HWND FindTopWindowWhere(const char* windowClass, const char* title, Accept accept) {
+    // Bounded, so that windows reordered while they are walked cannot keep the search going.
+    constexpr int kMostWindows = 1000;
+    HWND window = nullptr;
+    for (int seen = 0; seen < kMostWindows; ++seen) {
+        window = ::FindWindowExA(nullptr, window, windowClass, title);
+        if (window == nullptr || accept(window))
+            return window;
+    }
+    return nullptr;
 }

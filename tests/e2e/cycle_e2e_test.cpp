@@ -93,6 +93,19 @@ TEST_F(CycleEndToEnd, ErrorsAndWarningsFailWithoutCounting) {
     EXPECT_TRUE(Logged("received WM_COMMAND 601", 2));
 }
 
+TEST_F(CycleEndToEnd, SuccessWindowLeftOpenByAHangIsNotTakenForTheNextBoard) {
+    Start("--outcomes success:hang=outcome/6000,success", "[setup]\r\nontop=1\r\nend_delay=0\r\n");
+    CycleOutcome outcome = m_remote->PressRun();
+    EXPECT_EQ(outcome.state, DisplayState::Green) << "counted although its close timed out";
+    EXPECT_EQ(m_remote->StoredCount(), 1);
+    ASSERT_NE(::FindWindowA("#32770", "J-Flash V7.88c"), nullptr) << "J-Flash hangs as it closes";
+
+    outcome = m_remote->PressRun();  // the next board, with the first board's window still open
+    EXPECT_EQ(outcome.state, DisplayState::Green);
+    EXPECT_EQ(m_remote->StoredCount(), 2);
+    EXPECT_TRUE(Logged("(after WM_CLOSE 1) [program success]", 2)) << "the second board's own result was taken";
+}
+
 TEST_F(CycleEndToEnd, RetryableErrorThatClearsRestartsAndThenSucceeds) {
     Start("--outcomes error-jtag:close-delay=300,success");
     const CycleOutcome outcome = m_remote->PressRun();

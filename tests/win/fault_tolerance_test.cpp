@@ -7,6 +7,8 @@
 #include "automation/WindowProbe.h"
 #include "framework/Seams.h"
 #include "tests/support/cycle_fixture.h"
+#include "tests/support/temp_folder.h"
+#include "tools/remote/process_control.h"
 
 namespace {
 
@@ -58,24 +60,53 @@ TEST(HungProgrammer, SentMessagesGiveUpAfterTheAnswerTimeout) {
     EXPECT_TRUE(::IsWindow(hung.Window()));
 }
 
-TEST(RefusingQueue, PostsGiveUpAfterAboutFiveSecondsOfRefusals) {
+// Wine waits for the whole hang when WM_GETTEXTLENGTH goes to another process's hung window, so this
+// needs a real second process: the simulator, hung as it takes a command.
+TEST(HungProgrammer, ReadingAnotherProcesssHungMainWindowIsBounded) {
+    TempFolder folder;
+    ChildProcess simulator;
+    ASSERT_TRUE(simulator.Start(ProgramFolder() + "\\JFlashSim.exe", "--outcomes success:hang=on-command/20000",
+                                folder.Path()));
+    HWND main = WaitForProcessWindow(simulator.Id(), "MainWindow", nullptr);
+    ASSERT_NE(main, nullptr);
+    CString text;
+    EXPECT_NE(std::string(ReadWindowText(main, text)).find("SEGGER J-Flash "), std::string::npos) << "it answers";
+
+    ::PostMessageA(main, WM_COMMAND, 642, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !Answers(main, 100); }, 5000));
+    Seams().answerTimeoutMs = 500;
+    EXPECT_LT(MillisecondsOf([&] { ReadWindowText(main, text); }), 10000) << "not the whole 20 s hang";
+    EXPECT_STREQ(text, "");
+    ResetSeams();
+}
+
+TEST(RefusingQueue, FullQueueIsRetriedForAboutFiveSecondsDeniedAccessNotAtAll) {
     FakeSeams fake;
     FakeProgrammer programmer;
     int refusals = 0;
+    DWORD error = ERROR_NOT_ENOUGH_QUOTA;
     Seams().postMessage = [&](HWND, UINT, WPARAM, LPARAM) {
         ++refusals;
+        ::SetLastError(error);
         return FALSE;
     };
-    EXPECT_EQ(PostCommand(programmer.Main(), 642), 0);
+    EXPECT_EQ(PostCommand(programmer.Main(), 642), PostResult::Gone);
     EXPECT_EQ(refusals, 100);
     EXPECT_EQ(fake.Sleeps(), std::vector<DWORD>(99, 50)) << "about 5 s of retries, then given up";
 
-    fake.onSleep = nullptr;
+    refusals = 0;
+    error = ERROR_ACCESS_DENIED;
+    EXPECT_EQ(PressKey(programmer.Main(), VK_F7), PostResult::Refused);
+    EXPECT_EQ(PostClose(programmer.Main()), PostResult::Refused);
+    EXPECT_EQ(refusals, 2) << "one attempt each, and no key-up after a refused key-down";
+    EXPECT_EQ(fake.Sleeps().size(), 99u) << "a denied post is not retried";
+
     refusals = 0;
     Seams().postMessage = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        ::SetLastError(ERROR_NOT_ENOUGH_QUOTA);
         return ++refusals <= 3 ? FALSE : ::PostMessageA(window, message, wParam, lParam);
     };
-    EXPECT_EQ(PressKey(programmer.Main(), VK_F7), 1) << "a queue that takes the message again is retried";
+    EXPECT_EQ(PressKey(programmer.Main(), VK_F7), PostResult::Posted) << "a queue that takes the message again";
     EXPECT_EQ(refusals, 5);
 }
 

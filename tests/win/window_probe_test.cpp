@@ -108,8 +108,8 @@ TEST(ReadText, CutsAt259CharactersAndReadsEmptyText) {
 TEST(Posting, CommandsAndKeysArriveAsMenuCommandsAndKeyStrokes) {
     FakeSeams fake;
     FakeProgrammer programmer;
-    EXPECT_TRUE(PostCommand(programmer.Main(), 642));
-    EXPECT_TRUE(PressKey(programmer.Main(), VK_F7));
+    EXPECT_EQ(PostCommand(programmer.Main(), 642), PostResult::Posted);
+    EXPECT_EQ(PressKey(programmer.Main(), VK_F7), PostResult::Posted);
     PumpAll();
     EXPECT_EQ(programmer.Commands(), std::vector<UINT>{642});
     ASSERT_EQ(programmer.KeyParams().size(), 2u);
@@ -125,9 +125,9 @@ TEST(Posting, VanishedWindowGivesZeroAtOnceWithoutSleeping) {
     FakeSeams fake;
     HWND window = TopLevel("Static", "gone");
     ::DestroyWindow(window);
-    EXPECT_EQ(PostCommand(window, 642), 0);
-    EXPECT_EQ(PressKey(window, VK_F7), 0);
-    EXPECT_EQ(PostClose(window), 0);
+    EXPECT_EQ(PostCommand(window, 642), PostResult::Gone);
+    EXPECT_EQ(PressKey(window, VK_F7), PostResult::Gone);
+    EXPECT_EQ(PostClose(window), PostResult::Gone);
     EXPECT_TRUE(fake.Sleeps().empty());
 }
 
@@ -135,7 +135,7 @@ TEST(Posting, CloseRequestsReachTheWindow) {
     FakeProgrammer programmer;
     HWND posted = programmer.Open("J-Flash V7.88c Error", {"Bad JTAG communication: x"});
     HWND sent = programmer.Open("J-Flash V7.88c", {"Target erased, programmed and verified successfully"});
-    EXPECT_TRUE(PostClose(posted));
+    EXPECT_EQ(PostClose(posted), PostResult::Posted);
     EXPECT_TRUE(::IsWindow(posted)) << "posting does not wait";
     PumpAll();
     EXPECT_FALSE(::IsWindow(posted));
