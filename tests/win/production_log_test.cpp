@@ -99,7 +99,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ProductionLogTest, ACauseWithCommaQuotesAndLineBreakComesBackThroughACsvReader) {
+TEST_F(ProductionLogTest, CausesWithCommaQuotesAndLineBreakAndRefusedPostsComeBackThroughACsvReader) {
     OpenWithLog("counter=4\r\n");
     ClickRun();
     Fake().Advance(1000);
@@ -108,11 +108,28 @@ TEST_F(ProductionLogTest, ACauseWithCommaQuotesAndLineBreakComesBackThroughACsvR
     Programmer().Open(kError, {"Target \"B1\", not found", "line 1\r\nline 2"});
     Tick(CTallyburnDialog::ResultPollTimer);
 
+    // J-Flash refuses the program command, then the close of a retryable error.
+    UINT refused = 642;
+    Seams().postMessage = [&](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND ? wParam == refused : message == refused) {
+            ::SetLastError(ERROR_ACCESS_DENIED);
+            return FALSE;
+        }
+        return ::PostMessageA(window, message, wParam, lParam);
+    };
+    ClickRun();
+    refused = WM_CLOSE;
+    StartPolling();
+    Programmer().Open(kError, {"Bad JTAG communication: timeout"});
+    Tick(CTallyburnDialog::ResultPollTimer);
+
     const std::vector<CsvRecord> rows = CloseAndReadLog();
-    ASSERT_EQ(rows.size(), 4u) << "header, start, fail, stop";
+    ASSERT_EQ(rows.size(), 6u) << "header, start, three failures, stop";
     // Seconds on the fake clock: 1 s of start delay and one poll.
     EXPECT_EQ(CsvRecord(rows[2].begin() + 1, rows[2].end()),
               (CsvRecord{"fail", "4", "1.1", "0", "Target \"B1\", not found line 1 line 2"}));
+    EXPECT_EQ(CsvRecord(rows[3].begin() + 1, rows[3].end()), (CsvRecord{"fail", "4", "0.0", "0", "post refused"}));
+    EXPECT_EQ(CsvRecord(rows[4].begin() + 1, rows[4].end()), (CsvRecord{"fail", "4", "0.0", "0", "post refused"}));
 }
 
 TEST_F(ProductionLogTest, AWriterThatBlocksForFiveSecondsMovesNothingInTheCycle) {
