@@ -86,19 +86,3 @@ TEST(LogBacklog, WaitingLinesGoInTogetherInOrderFollowedByTheirNote) {
                   "log.csv|" + kHeader + "|e\r\n",
               }));
 }
-
-TEST(LogBacklog, LinesLeftAtClosingMoveToAFileOfTheirOwn) {
-    MemoryFile file;
-    LogBacklog backlog(file.Append(), "log.csv");
-    file.refuse = true;
-    backlog.Add({1, "a\r\n"});
-    EXPECT_FALSE(backlog.Flush(0, "t0"));
-    EXPECT_FALSE(backlog.MoveTo("log-1.csv")) << "refused too: given up";
-    EXPECT_FALSE(backlog.Waiting());
-
-    backlog.Add({1, "b\r\n"});
-    EXPECT_FALSE(backlog.Flush(0, "t0"));
-    file.refuse = false;
-    EXPECT_TRUE(backlog.MoveTo("log-2.csv"));
-    EXPECT_EQ(file.appends, std::vector<std::string>{"log-2.csv|" + kHeader + "|b\r\n"}) << "no note, no line twice";
-}
