@@ -107,7 +107,10 @@ protected:
     // The production log: opening it from the settings, one line per event, closing it.
     void OpenLog();
     void CloseLog();
-    void LogLine(const char* event, const std::string& seconds, const std::string& erase, const std::string& cause);
+    void WriteLogLine(const char* event,
+                      const std::string& seconds,
+                      const std::string& erase,
+                      const std::string& cause);
     // A line without seconds and erase (start, clear, stop).
     void LogEvent(const char* event, const std::string& cause);
     // A line of the cycle (pass, fail, retry): seconds since Run was pressed, and the erase path.

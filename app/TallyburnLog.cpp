@@ -32,22 +32,22 @@ void CTallyburnDialog::CloseLog() {
     m_log.reset();
 }
 
-void CTallyburnDialog::LogLine(const char* event,
-                               const std::string& seconds,
-                               const std::string& erase,
-                               const std::string& cause) {
+void CTallyburnDialog::WriteLogLine(const char* event,
+                                    const std::string& seconds,
+                                    const std::string& erase,
+                                    const std::string& cause) {
     if (m_log)
         m_log->Add(m_counter, CsvLine({IsoTime(LocalNow()), event, std::to_string(m_counter), seconds, erase, cause}));
 }
 
 void CTallyburnDialog::LogEvent(const char* event, const std::string& cause) {
-    LogLine(event, "", "", cause);
+    WriteLogLine(event, "", "", cause);
 }
 
 void CTallyburnDialog::LogOutcome(const char* event, const std::string& cause) {
     if (m_log)
-        LogLine(event, Tenths(static_cast<long long>(Seams().tickCount() - m_runPressedMs)), m_cycleErased ? "1" : "0",
-                cause);
+        WriteLogLine(event, Tenths(static_cast<long long>(Seams().tickCount() - m_runPressedMs)),
+                     m_cycleErased ? "1" : "0", cause);
 }
 
 std::string CTallyburnDialog::LoggedTexts(HWND window) const {
