@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/ProductionLog.h"
 #include "app/Settings.h"
 #include "app/elapsed_time.h"
 #include "automation/title_rules.h"
@@ -71,6 +72,7 @@ BOOL CTallyburnDialog::OnInitDialog() {
     m_stopwatch.Restart();
     SetDlgItemText(IDC_ELAPSED, "00:00:00");
     SetTimer(ElapsedTimer, 1000);
+    OpenLog();
     return TRUE;
 }
 
@@ -128,11 +130,13 @@ void CTallyburnDialog::OnClear() {
     // Only a clear Yes clears: a box that could not be shown must not wipe the count.
     if (AfxMessageBox("Clear counter?", kClearQuestion) != IDYES)
         return;
+    const int before = m_counter;
     m_counter = 0;
     App().WriteProfileInt(kSettingsSection, kKeyCounter, 0);
     m_display.SetText("000");
     m_stopwatch.Restart();
     SetDlgItemText(IDC_ELAPSED, "00:00:00");
+    LogEvent("clear", "was " + std::to_string(before));
 }
 
 void CTallyburnDialog::OnAlwaysOnTop() {
@@ -165,6 +169,7 @@ HCURSOR CTallyburnDialog::OnQueryDragIcon() {
 }
 
 void CTallyburnDialog::OnDestroy() {
+    CloseLog();
     Default();
 }
 

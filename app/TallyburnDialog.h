@@ -1,10 +1,15 @@
 #pragma once
 // CTallyburnDialog: the main window. It shows the count of programmed targets, the time since the
 // count was cleared, and runs one programming cycle through J-Flash per press of "Run" or Enter.
+#include <memory>
+#include <string>
+
 #include "app/Stopwatch.h"
 #include "automation/TakenWindows.h"
 #include "display/SegmentDisplay.h"
 #include "framework/AfxWin.h"
+
+class CProductionLog;
 
 class CTallyburnDialog : public CDialog {
 public:
@@ -35,7 +40,8 @@ public:
     // Starts one programming cycle through J-Flash.
     void Run();
     void CompleteCycle(HWND resultWindow);
-    void FailCycle();
+    // Ends the cycle as a failure; cause is what decided it, for the production log.
+    void FailCycle(const std::string& cause);
     void FinishCycle();
 
     // The J-Flash window link and the cycle, in declaration order.
@@ -54,6 +60,11 @@ public:
     int m_endDelay = 0;
     CSegmentDisplay m_display;
     HICON m_icon = nullptr;
+
+    // The production log, when the "log" key names a file; none otherwise.
+    std::unique_ptr<CProductionLog> m_log;
+    ULONGLONG m_runPressedMs = 0;  // when the operator pressed Run (monotonic clock), for the log
+    bool m_cycleErased = false;    // whether the cycle took the erase path, for the log
 
 protected:
     // Called when the window needs painting: the icon while minimised, else the default.
@@ -86,8 +97,27 @@ protected:
     HWND TakeResult(HWND window);
     // Ends a cycle whose command J-Flash's window refused.
     void FailRefusedCycle();
-    // Closes a retryable error window and restarts the cycle once it is gone; false otherwise.
-    bool RetryAfterError(HWND error);
+    // Closes a retryable error window and restarts the cycle once it is gone; false otherwise, with
+    // cause "post refused" when the window refused to be asked to close.
+    bool RetryAfterError(HWND error, std::string& cause);
+
+    // Ends a failed cycle whose line is already in the log.
+    void EndFailedCycle();
+
+    // The production log: opening it from the settings, one line per event, closing it.
+    void OpenLog();
+    void CloseLog();
+    void WriteLogLine(const char* event,
+                      const std::string& seconds,
+                      const std::string& erase,
+                      const std::string& cause);
+    // A line without seconds and erase (start, clear, stop).
+    void LogEvent(const char* event, const std::string& cause);
+    // A line of the cycle (pass, fail, retry): seconds since Run was pressed, and the erase path.
+    void LogOutcome(const char* event, const std::string& cause);
+    // What a J-Flash window says, read only when the log is on.
+    std::string LoggedTexts(HWND window) const;
+    std::string LoggedText(HWND window) const;
 
     void ShowCounter();
     void PlaySoundResource(UINT id);

@@ -21,20 +21,31 @@ constexpr COLORREF kRunningUnlit = 0x000000, kRunningLit = 0xC0C0C0;
 constexpr COLORREF kFailedUnlit = 0x000034, kFailedLit = 0x0000FF;
 constexpr COLORREF kSucceededUnlit = 0x003400, kSucceededLit = 0x00FF00;
 
+// Causes of a failure in the production log, besides the texts of J-Flash's error and warning windows.
+constexpr char kCauseEmulator[] = "emulator selection";
+constexpr char kCauseNoResult[] = "no result";
+constexpr char kCauseNotFound[] = "J-Flash not found";
+constexpr char kCauseClosed[] = "J-Flash closed";
+constexpr char kCausePostRefused[] = "post refused";
+
 }  // namespace
 
 void CTallyburnDialog::Run() {
+    // A cycle's seconds count from the operator's press; a restart after a retryable error goes on counting.
+    m_runPressedMs = Seams().tickCount();
+    m_cycleErased = false;
     StartCycle(false);
 }
 
 void CTallyburnDialog::StartCycle(bool restartAfterError) {
     DiscoverProgrammer();
     if (m_programmerWindow == nullptr) {
+        LogOutcome("fail", kCauseNotFound);  // before the box, which may stay open for long
         AfxMessageBox("Cann't find J-Flash Window.", MB_OK);
         // A restart after a retryable error has no timer left: without J-Flash it ends as a
         // failure instead of leaving the tool grey with Run switched off.
         if (restartAfterError)
-            FailCycle();
+            EndFailedCycle();
         return;
     }
 
@@ -52,6 +63,7 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
 
     PostResult started;
     if (IsDlgButtonChecked(IDC_ERASE_CHIP) == BST_CHECKED) {
+        m_cycleErased = true;
         started = PostCommand(m_programmerWindow, kEraseCommand);
         KillTimer(ResultPollTimer);
         SetTimer(ErasePollTimer, kPollMilliseconds);
@@ -80,7 +92,7 @@ void CTallyburnDialog::FailRefusedCycle() {
     KillTimer(ResultPollTimer);
     KillTimer(ErasePollTimer);
     KillTimer(StartDelayTimer);
-    FailCycle();
+    FailCycle(kCausePostRefused);
 }
 
 void CTallyburnDialog::OnStartDelay() {
@@ -114,13 +126,14 @@ void CTallyburnDialog::OnResultPoll() {
 
     if (HWND error = FindTopWindow(m_windowClass, m_errorTitle)) {
         KillTimer(ResultPollTimer);
-        if (m_qtGeneration == 1 || !RetryAfterError(error))
-            FailCycle();
+        std::string cause = LoggedTexts(error);  // read before a retry asks the window to close
+        if (m_qtGeneration == 1 || !RetryAfterError(error, cause))
+            FailCycle(cause);
         return;
     }
-    if (FindTopWindow(m_windowClass, m_warningTitle) != nullptr) {
+    if (HWND warning = FindTopWindow(m_windowClass, m_warningTitle)) {
         KillTimer(ResultPollTimer);
-        FailCycle();
+        FailCycle(LoggedTexts(warning));
         return;
     }
     // The Qt generation's result window counts whatever it shows.
@@ -130,7 +143,7 @@ void CTallyburnDialog::OnResultPoll() {
     }
     if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, m_qtGeneration == 1)) != nullptr) {
         KillTimer(ResultPollTimer);
-        FailCycle();
+        FailCycle(kCauseEmulator);
         return;
     }
     if (FindTopWindow(m_windowClass, kWorkingTitle) != nullptr) {
@@ -139,19 +152,25 @@ void CTallyburnDialog::OnResultPoll() {
     }
     if (++m_missingPolls >= kMissingPollLimit) {
         KillTimer(ResultPollTimer);
-        FailCycle();
+        // No awaited window for 5 s: J-Flash closed if its main window has gone by now.
+        FailCycle(::IsWindow(m_programmerWindow) ? kCauseNoResult : kCauseClosed);
     }
 }
 
-bool CTallyburnDialog::RetryAfterError(HWND error) {
+bool CTallyburnDialog::RetryAfterError(HWND error, std::string& cause) {
     for (const char* text : kRetryableErrors) {
-        if (FindChildByText(error, text) == nullptr)
+        HWND shown = FindChildByText(error, text);
+        if (shown == nullptr)
             continue;
-        if (PostClose(error) == PostResult::Refused)
+        const std::string retried = LoggedText(shown);
+        if (PostClose(error) == PostResult::Refused) {
+            cause = kCausePostRefused;
             return false;
+        }
         for (int look = 0; look < kRetryableErrorLooks; ++look) {
             Seams().sleep(kLookMilliseconds);
             if (FindChildByText(error, text) == nullptr) {
+                LogOutcome("retry", retried);
                 StartCycle(true);
                 return true;
             }
@@ -166,13 +185,13 @@ void CTallyburnDialog::OnErasePoll() {
     // has gone, no result can come any more.
     if (!::IsWindow(m_programmerWindow) && (m_eraseStage == 0 || m_eraseStage == 1)) {
         KillTimer(ErasePollTimer);
-        FailCycle();
+        FailCycle(kCauseClosed);
         return;
     }
     if (m_eraseStage == 0) {
-        if (FindTopWindow(m_windowClass, m_errorTitle) != nullptr) {
+        if (HWND error = FindTopWindow(m_windowClass, m_errorTitle)) {
             KillTimer(ErasePollTimer);
-            FailCycle();
+            FailCycle(LoggedTexts(error));
             return;
         }
         if (HWND erased = FindResultWindow(kEraseSucceeded)) {
@@ -186,7 +205,7 @@ void CTallyburnDialog::OnErasePoll() {
         // The erase poll always looks for the dialog generation's emulator-selection title.
         if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, false)) != nullptr) {
             KillTimer(ErasePollTimer);
-            FailCycle();
+            FailCycle(kCauseEmulator);
         }
     } else if (m_eraseStage == 1) {
         if (HWND unsecured = FindResultWindow(kUnsecureSucceeded)) {
@@ -215,9 +234,15 @@ void CTallyburnDialog::CompleteCycle(HWND resultWindow) {
         ++m_counter;
     AfxGetApp()->WriteProfileInt(kSettingsSection, kKeyCounter, m_counter);
     ShowCounter();
+    LogOutcome("pass", "");
 }
 
-void CTallyburnDialog::FailCycle() {
+void CTallyburnDialog::FailCycle(const std::string& cause) {
+    LogOutcome("fail", cause);
+    EndFailedCycle();
+}
+
+void CTallyburnDialog::EndFailedCycle() {
     m_failed = 1;
     FinishCycle();
     PlayFailureSound();

@@ -6,4 +6,5 @@ list(APPEND TB_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CycleController.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgrammerDiscovery.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowProbe.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowTexts.cpp
 )

@@ -13,6 +13,7 @@ SystemSeams RealSeams() {
     seams.sleep = [](DWORD milliseconds) { ::Sleep(milliseconds); };
     seams.ftime = [](struct _timeb* record) { ::_ftime(record); };
     seams.time = [] { return ::time(nullptr); };
+    seams.tickCount = [] { return ::GetTickCount64(); };
     seams.postMessage = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return ::PostMessageA(window, message, wParam, lParam);
     };

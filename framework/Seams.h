@@ -1,13 +1,14 @@
 #pragma once
 // The points where the tool meets the person and the clock: message boxes, sounds, sleeping, the
-// calendar clock and window timers. Production code calls them through Seams(); by default each
-// entry calls the real Windows function. Tests replace entries to answer message boxes, observe
-// sounds, drive timer ticks and replace long waits with a clock they control.
+// calendar and monotonic clocks, window timers and the production log's file. Production code calls them through
+// Seams(); by default each entry calls the real Windows function. Tests replace entries to answer message boxes,
+// observe sounds, drive timer ticks and replace long waits with a clock they control.
 #include <windows.h>
 
 #include <sys/timeb.h>
 #include <ctime>
 #include <functional>
+#include <string>
 
 struct SystemSeams {
     // MessageBoxA(owner, text, caption, type).
@@ -20,6 +21,8 @@ struct SystemSeams {
     std::function<void(struct _timeb* record)> ftime;
     // time(nullptr): the current calendar time in whole seconds.
     std::function<time_t()> time;
+    // GetTickCount64(): milliseconds of a clock that only goes forward.
+    std::function<ULONGLONG()> tickCount;
     // PostMessageA(window, message, wParam, lParam): messages to another application's windows.
     std::function<BOOL(HWND window, UINT message, WPARAM wParam, LPARAM lParam)> postMessage;
     // How long a message sent to another application's window may wait for its answer.
@@ -27,6 +30,10 @@ struct SystemSeams {
     // SetTimer / KillTimer on a window of ours.
     std::function<UINT_PTR(HWND window, UINT_PTR id, UINT milliseconds)> setTimer;
     std::function<BOOL(HWND window, UINT_PTR id)> killTimer;
+    // Appends lines to the production log's file, whole or not at all (the header first into an
+    // empty file); true when written. Empty: the real file. The log's writer thread calls its own
+    // copy, taken when the log opens.
+    std::function<bool(const std::string& path, const std::string& header, const std::string& lines)> appendLog;
 };
 
 // The process-wide seams.

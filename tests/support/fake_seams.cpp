@@ -36,6 +36,7 @@ FakeSeams::FakeSeams() {
         record->dstflag = 0;
     };
     seams.time = [this] { return static_cast<time_t>(m_nowMs / 1000); };
+    seams.tickCount = [this] { return static_cast<ULONGLONG>(m_nowMs); };
     seams.setTimer = [this](HWND window, UINT_PTR id, UINT milliseconds) {
         m_timers[{window, id}] = milliseconds;
         return id;

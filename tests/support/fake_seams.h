@@ -1,7 +1,8 @@
 #pragma once
 // Replaces the seams for one test: message boxes are answered from a queue and recorded, sounds
-// and timers are recorded, Sleep advances a fake clock instead of waiting, and the calendar clock
-// is the fake clock. Everything goes back to the real functions when the object is destroyed.
+// and timers are recorded, Sleep advances a fake clock instead of waiting, and the calendar and
+// monotonic clocks are the fake clock. Everything goes back to the real functions when the object
+// is destroyed.
 #include <windows.h>
 
 #include <deque>

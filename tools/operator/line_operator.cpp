@@ -1,7 +1,8 @@
 // LineOperator: plays the operator at a running Tallyburn. It presses Run a number of times, waits
 // for each cycle to end, reports the colour of the count and the count in Tallyburn.ini, and after a
 // failure closes the message windows J-Flash left open, as the operator would. With --bench it
-// also reports the cycle rate and the CPU time Tallyburn used per cycle and while idle.
+// also reports the cycle rate and the CPU time Tallyburn used per cycle (and, with --idle-ms,
+// while idle); with --close it closes Tallyburn at the end, as the operator does at the end of a shift.
 #include <windows.h>
 
 #include <cstdio>
@@ -18,15 +19,18 @@ struct Options {
     int runs = 1;
     DWORD timeoutMs = 60000;
     bool bench = false;
+    DWORD idleMs = 0;
+    bool close = false;
     bool keepLeftovers = false;
 };
 
 void Usage() {
     std::printf(
-        "LineOperator.exe [--runs N] [--timeout-ms N] [--bench] [--keep-leftovers]\n"
+        "LineOperator.exe [--runs N] [--timeout-ms N] [--bench] [--idle-ms N] [--close] [--keep-leftovers]\n"
         "  Presses Run in the running Tallyburn N times (default 1), waiting for each cycle to end.\n"
         "  After a failure it closes J-Flash's error, warning and emulator-selection windows,\n"
-        "  unless --keep-leftovers is given. --bench adds cycle rate and CPU figures.\n"
+        "  unless --keep-leftovers is given. --bench adds cycle rate and CPU figures, --idle-ms\n"
+        "  Tallyburn's CPU use over that long idle after the runs; --close then closes Tallyburn.\n"
         "  Exit status: 0 when every cycle ended, 1 when one did not, 2 when Tallyburn is not running.\n");
 }
 
@@ -39,6 +43,10 @@ bool Parse(int argc, char** argv, Options& options) {
             options.timeoutMs = static_cast<DWORD>(std::atoi(argv[++i]));
         else if (arg == "--bench")
             options.bench = true;
+        else if (arg == "--idle-ms" && i + 1 < argc)
+            options.idleMs = static_cast<DWORD>(std::atoi(argv[++i]));
+        else if (arg == "--close")
+            options.close = true;
         else if (arg == "--keep-leftovers")
             options.keepLeftovers = true;
         else
@@ -140,17 +148,28 @@ int main(int argc, char** argv) {
     const double cpuCycles = tool.CpuMilliseconds() - cpuStart;
 
     if (options.bench) {
-        const DWORD idleMs = 5000;
-        const double cpuIdleStart = tool.CpuMilliseconds();
-        ::Sleep(idleMs);
-        const double cpuIdle = tool.CpuMilliseconds() - cpuIdleStart;
         std::printf("cycles: %d ended of %d, %d green\n", finished, options.runs, green);
         std::printf("wall time: %lu ms, %.1f ms per cycle, %.1f cycles per minute\n",
                     static_cast<unsigned long>(elapsed), static_cast<double>(elapsed) / options.runs,
                     60000.0 * options.runs / elapsed);
-        std::printf("Tallyburn CPU: %.1f ms per cycle; idle: %.2f ms per second over %lu ms\n",
-                    cpuCycles / options.runs, cpuIdle * 1000.0 / idleMs, static_cast<unsigned long>(idleMs));
+        std::printf("Tallyburn CPU: %.2f ms per cycle\n", cpuCycles / options.runs);
+    }
+    if (options.idleMs > 0) {
+        const double cpuIdleStart = tool.CpuMilliseconds();
+        ::Sleep(options.idleMs);
+        const double cpuIdle = tool.CpuMilliseconds() - cpuIdleStart;
+        std::printf("Tallyburn CPU idle: %.2f ms per second over %lu ms\n", cpuIdle * 1000.0 / options.idleMs,
+                    static_cast<unsigned long>(options.idleMs));
     }
     std::printf("count after: %d\n", tool.StoredCount());
+    if (options.close) {
+        HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
+        ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        const bool ended = process != nullptr && ::WaitForSingleObject(process, options.timeoutMs) == WAIT_OBJECT_0;
+        if (process != nullptr)
+            ::CloseHandle(process);
+        if (!ended)
+            return 1;
+    }
     return finished == options.runs ? 0 : 1;
 }

@@ -1,0 +1,13 @@
+#pragma once
+// The production log on disk: the file its lines are appended to, and the local time they carry.
+#include <string>
+
+#include "app/log_text.h"
+
+// The current local time with its offset from UTC.
+LocalTime LocalNow();
+
+// Appends lines to the file at path, whole or not at all; the header goes first when the file is
+// empty. The file is opened for this one write with read and write sharing, so that a reader or a
+// copy works at any time, and closed again. True when the lines are in the file.
+bool AppendToLogFile(const std::string& path, const std::string& header, const std::string& lines);
