@@ -33,7 +33,7 @@ TEST(SimulatorFaults, ParseMomentsAndHangTimesAndRoundTrip) {
                                "success:twice",
                                "success:long-title",
                                "success:long-text",
-                               "error-ram:close-after=2:twice:long-title:long-text:hang=working/1",
+                               "error-ram:stay:twice:long-title:long-text:hang=working/1",
                                "silent:exit=working",
                                "silent:hang=on-command/600000"};
     for (const char* text : canonical) {
@@ -71,7 +71,8 @@ TEST(SimulatorFaults, WindowPlansForTwiceAndLongTexts) {
     ASSERT_EQ(2u, twice.size());
     EXPECT_EQ(twice[0].title, twice[1].title);
     EXPECT_EQ(twice[0].text, twice[1].text);
-    EXPECT_EQ("program error-jtag", twice[0].tag);
+    EXPECT_EQ(Operation::Program, twice[0].operation);
+    EXPECT_EQ("error-jtag", twice[0].outcome);
 
     WindowPlan longer = PlanOutcomeWindows(Parse("success:long-title:long-text"), Operation::Program, t, false)[0];
     EXPECT_EQ(kLongTextLength, longer.title.size());
@@ -81,14 +82,14 @@ TEST(SimulatorFaults, WindowPlansForTwiceAndLongTexts) {
     EXPECT_EQ(t + " Warning", PlanOutcomeWindows(Parse("warning:long-text"), Operation::Program, t, false)[0].title);
     EXPECT_EQ(std::string(400, 'x'), Lengthened(std::string(400, 'x')));
 
-    EXPECT_EQ("erase success", PlanOutcomeWindows(Parse("success"), Operation::Erase, t, false)[0].tag);
-    EXPECT_EQ("unsecure working", PlanWorkingWindow(Operation::Unsecure).tag);
+    EXPECT_EQ(Operation::Erase, PlanOutcomeWindows(Parse("success"), Operation::Erase, t, false)[0].operation);
+    EXPECT_EQ("working", PlanWorkingWindow(Operation::Unsecure).outcome);
     EXPECT_TRUE(PlanOutcomeWindows(Parse("silent:exit=working"), Operation::Program, t, false).empty());
 }
 
 TEST(SimulatorFaults, HelpNamesEveryModifierWithItsValue) {
     const std::string help = ModifierHelp();
-    for (const char* name : {":stay", ":close-after=N", ":close-delay=MS", ":twice", ":long-title", ":long-text",
+    for (const char* name : {":stay", ":close-delay=MS", ":twice", ":long-title", ":long-text",
                              ":exit=MOMENT", ":close-main=MOMENT", ":hang=MOMENT/MS"}) {
         EXPECT_NE(std::string::npos, help.find(name)) << name;
     }

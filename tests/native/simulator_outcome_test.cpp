@@ -10,14 +10,13 @@ TEST(SimulatorOutcome, ParsesEveryKindByItsName) {
         std::string error;
         ASSERT_TRUE(ParseOutcome(info.name, outcome, error)) << info.name << ": " << error;
         EXPECT_EQ(info.kind, outcome.kind);
-        EXPECT_EQ(1, outcome.close.requestsNeeded);
+        EXPECT_FALSE(outcome.close.stays);
         EXPECT_EQ(0, outcome.close.delayMs);
     }
 }
 
 TEST(SimulatorOutcome, ModifiersSetTheClosePolicyAndRoundTrip) {
-    const char* texts[] = {"error-jtag:stay", "error-ram:close-after=3", "error-pc:close-delay=300",
-                           "warning:close-after=2:close-delay=50", "success"};
+    const char* texts[] = {"error-jtag:stay", "error-pc:close-delay=300", "success"};
     for (const char* text : texts) {
         Outcome outcome;
         std::string error;
@@ -26,11 +25,11 @@ TEST(SimulatorOutcome, ModifiersSetTheClosePolicyAndRoundTrip) {
     }
     Outcome outcome;
     std::string error;
-    ASSERT_TRUE(ParseOutcome(" error-jtag:close-after=3 ", outcome, error));
+    ASSERT_TRUE(ParseOutcome(" error-jtag:close-delay=3 ", outcome, error));
     EXPECT_EQ(OutcomeKind::ErrorJtag, outcome.kind);
-    EXPECT_EQ(3, outcome.close.requestsNeeded);
+    EXPECT_EQ(3, outcome.close.delayMs);
     ASSERT_TRUE(ParseOutcome("error-jtag:stay", outcome, error));
-    EXPECT_EQ(0, outcome.close.requestsNeeded);
+    EXPECT_TRUE(outcome.close.stays);
 }
 
 TEST(SimulatorOutcome, RejectsMalformedOutcomes) {
@@ -40,11 +39,11 @@ TEST(SimulatorOutcome, RejectsMalformedOutcomes) {
                          "error-jtag:",                    // empty modifier
                          "error-jtag:linger",              // unknown modifier
                          "error-jtag:stay=1",              // stay takes no value
-                         "error-jtag:close-after",         // value missing
-                         "error-jtag:close-after=0",       // out of range
-                         "error-jtag:close-after=-1",      // no signs
-                         "error-jtag:close-after=3x",      // trailing junk
-                         "error-jtag:stay:close-after=2",  // two close counts
+                         "error-jtag:close-delay",         // value missing
+                         "error-jtag:close-delay=600001",  // out of range
+                         "error-jtag:close-delay=-1",      // no signs
+                         "error-jtag:close-delay=3x",      // trailing junk
+                         "error-jtag:stay:close-delay=2",  // two close policies
                          "silent:stay"};                   // nothing to close
     for (const char* text : bad) {
         Outcome outcome;

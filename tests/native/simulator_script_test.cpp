@@ -28,7 +28,7 @@ TEST(SimulatorScript, ParsesItemsBlanksAndRepeatCounts) {
     ASSERT_EQ(6u, steps.size());
     EXPECT_EQ(OutcomeKind::Success, steps[1].kind);
     EXPECT_EQ(OutcomeKind::ErrorJtag, steps[2].kind);
-    EXPECT_EQ(0, steps[2].close.requestsNeeded);
+    EXPECT_TRUE(steps[2].close.stays);
     EXPECT_EQ(OutcomeKind::Warning, steps[5].kind);
 
     const char* bad[] = {"", "success,", ",success", "success,,warning", "success*0", "success*", "succes"};
@@ -55,9 +55,9 @@ TEST(SimulatorScript, RepeatsFromTheStartOrFallsSilent) {
 }
 
 TEST(SimulatorScript, DescribeMarksTheNextStep) {
-    OutcomeScript script(Parse("success,error-jtag:close-after=3,warning"), ScriptEnd::Repeat);
+    OutcomeScript script(Parse("success,error-jtag:close-delay=3,warning"), ScriptEnd::Repeat);
     script.Next();
-    EXPECT_EQ("success, [error-jtag:close-after=3], warning (step 2 of 3, repeats)", script.Describe());
+    EXPECT_EQ("success, [error-jtag:close-delay=3], warning (step 2 of 3, repeats)", script.Describe());
 
     OutcomeScript longScript(Parse("success*20"), ScriptEnd::Stop);
     for (int i = 0; i < 10; ++i) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "tests/support/temp_folder.h"
 #include "tools/simulator/outcome_script.h"
 
 namespace simtest {
@@ -85,7 +86,8 @@ Sim::Sim(const std::string& argsAfter, bool qt, const std::string& rawTitle) : m
     GetTempFileNameA(path, "jfs", 0, logPath);
     m_logPath = logPath;
     const std::string exe = ProgramFolder() + "\\JFlashSim.exe";
-    const std::string args = "--version " + m_version + " --log \"" + m_logPath + "\" " + (qt ? "--qt " : "") +
+    const std::string args = "--version " + m_version + " --log \"" + m_logPath + "\" --record \"" + RecordPath() +
+                             "\" " + (qt ? "--qt " : "") +
                              (rawTitle.empty() ? "" : "--title \"" + rawTitle + "\" ") + argsAfter;
     m_started = m_process.Start(exe, args, "");
     if (m_started) {
@@ -107,6 +109,7 @@ Sim::~Sim() {
         printf("JFlashSim log:\n%s\n", Log().c_str());
     }
     DeleteFileA(m_logPath.c_str());
+    DeleteFileA(RecordPath().c_str());
 }
 
 std::string Sim::MainTitle() const {
@@ -161,18 +164,11 @@ DWORD Sim::WaitForExit(DWORD timeoutMs) const {
 }
 
 std::string Sim::Log() const {
-    HANDLE file = CreateFileA(m_logPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    std::string text;
-    if (file != INVALID_HANDLE_VALUE) {
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-            text.append(buffer, read);
-        }
-        CloseHandle(file);
-    }
-    return text;
+    return ReadFile(m_logPath);
+}
+
+std::string Sim::Record() const {
+    return ReadFile(RecordPath());
 }
 
 bool Sim::WaitForLog(const std::string& needle, DWORD timeoutMs) const {

@@ -1,5 +1,5 @@
 // JFlashSim.exe as a separate process for the simulator's own tests: started from the directory of the
-// test program with a title and a log file of its own, watched from outside with plain Win32 calls.
+// test program with a title, a log file and a record of its own, watched from outside with plain Win32 calls.
 #pragma once
 
 #include <windows.h>
@@ -59,9 +59,13 @@ public:
     DWORD WaitForExit(DWORD timeoutMs = kTimeoutMs) const;
 
     std::string Log() const;
+    // What the simulator recorded for programs (--record).
+    std::string Record() const;
     bool WaitForLog(const std::string& needle, DWORD timeoutMs = kTimeoutMs) const;
 
 private:
+    std::string RecordPath() const { return m_logPath + ".rec"; }
+
     bool m_qt;
     std::string m_rawTitle;
     std::string m_version;

@@ -235,18 +235,6 @@ TEST_F(SimulatorClose, StayIgnoresRequestsButNotTheUser) {
     EXPECT_TRUE(m_sim->WaitForLog("(by the user)"));
 }
 
-TEST_F(SimulatorClose, CloseAfterCountsRequests) {
-    HWND error = OpenError("error-ram:close-after=3");
-    ASSERT_NE(nullptr, error);
-    PostMessageA(error, WM_CLOSE, 0, 0);
-    PostMessageA(error, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(m_sim->WaitForLog(Request(2)));
-    EXPECT_TRUE(IsWindow(error));
-    EXPECT_NE(std::string::npos, m_sim->Log().find("stays open (closes at request 3)"));
-    PostMessageA(error, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitGone(error));
-}
-
 TEST_F(SimulatorClose, CloseDelayClosesLater) {
     HWND error = OpenError("error-pc:close-delay=1500");
     ASSERT_NE(nullptr, error);
@@ -254,4 +242,29 @@ TEST_F(SimulatorClose, CloseDelayClosesLater) {
     EXPECT_TRUE(IsWindow(error)) << "still open when the request returns";
     EXPECT_TRUE(WaitGone(error));
     EXPECT_TRUE(m_sim->WaitForLog("(1500 ms after WM_CLOSE 1)"));
+}
+
+TEST(SimulatorRecord, TellsEveryWindowItsCloseRequestsByKindAndTheFaults) {
+    Sim sim("--work-ms 50 --outcomes success:stay,warning:hang=outcome/300");
+    ASSERT_NE(nullptr, sim.Main());
+    sim.Program();
+    HWND result = sim.WaitForWindow(sim.AppTitle());
+    ASSERT_NE(nullptr, result);
+    SendMessageA(result, WM_CLOSE, 0, 0);
+    PostMessageA(result, WM_CLOSE, 0, 0);
+    PostMessageA(result, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitGone(result));
+    sim.Program();
+    HWND warning = sim.WaitForWindow(sim.AppTitle() + " Warning");
+    ASSERT_NE(nullptr, warning);
+    PostMessageA(warning, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitGone(warning));
+    const std::string t = sim.AppTitle();
+    EXPECT_EQ("open\t1\tprogram\tworking\t#32770\tJ-Flash\nclosed\t1\twork done\n"
+              "open\t2\tprogram\tsuccess\t#32770\t" + t + "\n"
+              "close\t2\tsent\nclose\t2\tposted\nclose\t2\tuser\nclosed\t2\tby the user\n"
+              "open\t3\tprogram\tworking\t#32770\tJ-Flash\nclosed\t3\twork done\n"
+              "open\t4\tprogram\twarning\t#32770\t" + t + " Warning\n"
+              "close\t4\tuser\nfault\thang\toutcome\tprogram\t4\nclosed\t4\tby the user\n",
+              sim.Record());
 }

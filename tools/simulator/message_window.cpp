@@ -16,12 +16,14 @@ bool HasOkButton(WindowRole role) {
 
 }  // namespace
 
-MessageWindow::MessageWindow(WindowPlan plan,
+MessageWindow::MessageWindow(int number,
+                             WindowPlan plan,
                              ClosePolicy policy,
                              bool qtGeneration,
                              SimLog& log,
                              std::function<void()> onClosed)
-    : m_plan(std::move(plan)),
+    : m_number(number),
+      m_plan(std::move(plan)),
       m_policy(policy),
       m_qtGeneration(qtGeneration),
       m_log(log),
@@ -39,7 +41,7 @@ std::string MessageWindow::Describe() const {
 }
 
 std::string MessageWindow::Tag() const {
-    return m_plan.tag.empty() ? std::string() : " [" + m_plan.tag + "]";
+    return std::string(" [") + OperationName(m_plan.operation) + " " + m_plan.outcome + "]";
 }
 
 bool MessageWindow::Open(HWND owner, int offset) {
@@ -56,12 +58,15 @@ bool MessageWindow::Open(HWND owner, int offset) {
     }
     m_log.Line(Format("opened %s (%s%s): %s%s", Describe().c_str(), WindowRoleName(m_plan.role),
                       m_plan.estaticChild ? ", ESTATIC_WindowClass child" : "", m_plan.text.c_str(), Tag().c_str()));
+    m_log.Record({"open", std::to_string(m_number), OperationName(m_plan.operation), m_plan.outcome,
+                  m_qtGeneration ? "QWidget" : "#32770", m_plan.title});
     return true;
 }
 
 void MessageWindow::LogVanishing(const std::string& reason) const {
     if (m_hwnd) {
         m_log.Line(Format("closed %s (%s)%s", Describe().c_str(), reason.c_str(), Tag().c_str()));
+        m_log.Record({"closed", std::to_string(m_number), reason});
     }
 }
 
@@ -215,6 +220,7 @@ bool MessageWindow::PassFirstCloseHook(const std::string& how) {
 }
 
 void MessageWindow::OnUserClose() {
+    m_log.Record({"close", std::to_string(m_number), "user"});
     if (PassFirstCloseHook("by the user")) {
         Close("by the user");
     }
@@ -222,16 +228,17 @@ void MessageWindow::OnUserClose() {
 
 void MessageWindow::OnCloseRequest() {
     const int request = ++m_closeRequests;
+    // Recorded as it arrives: a request that meets a hang is still seen, although its sender may have
+    // given up before the answer.
+    m_log.Record({"close", std::to_string(m_number), InSendMessage() ? "sent" : "posted"});
     std::string head = Format("WM_CLOSE %d to %s: ", request, Describe().c_str());
     if (!PassFirstCloseHook(Format("after WM_CLOSE %d", request))) {
         m_log.Line(head + "left open");
         return;
     }
-    if (m_policy.requestsNeeded == 0) {
+    if (m_policy.stays) {
         m_log.Line(head + "stays open (stay)");
-    } else if (request < m_policy.requestsNeeded) {
-        m_log.Line(head + Format("stays open (closes at request %d)", m_policy.requestsNeeded));
-    } else if (request > m_policy.requestsNeeded) {
+    } else if (request > 1) {
         m_log.Line(head + "already closing");
     } else if (m_policy.delayMs > 0) {
         m_log.Line(head + Format("closes in %d ms", m_policy.delayMs));
@@ -244,6 +251,7 @@ void MessageWindow::OnCloseRequest() {
 
 void MessageWindow::OnDestroyed() {
     m_log.Line(Format("closed %s (%s)%s", Describe().c_str(), m_closeReason.c_str(), Tag().c_str()));
+    m_log.Record({"closed", std::to_string(m_number), m_closeReason});
     m_hwnd = nullptr;
     if (m_onClosed) {
         m_onClosed();

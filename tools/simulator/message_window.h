@@ -1,6 +1,6 @@
 // One top-level message window of the simulated programmer (working, result, error, warning or
 // emulator selection): a dialog of class "#32770" in the dialog generation, a "QWidget" window in the
-// Qt generation. It answers close requests by its ClosePolicy and logs what happens to it.
+// Qt generation. It answers close requests by its ClosePolicy and logs and records what happens to it.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +22,13 @@ public:
     // Returns true to go on as usual, false to leave the window open.
     using FirstCloseHook = std::function<bool(MessageWindow& window, const std::string& how)>;
 
-    MessageWindow(WindowPlan plan, ClosePolicy policy, bool qtGeneration, SimLog& log, std::function<void()> onClosed);
+    // |number| names the window in the record.
+    MessageWindow(int number,
+                  WindowPlan plan,
+                  ClosePolicy policy,
+                  bool qtGeneration,
+                  SimLog& log,
+                  std::function<void()> onClosed);
     ~MessageWindow() override;
 
     // Opens the window, moved right and down by |offset| pixels from where it would be.
@@ -31,6 +37,7 @@ public:
     void Close(const char* reason);
     bool IsOpen() const { return m_hwnd != nullptr; }
     const WindowPlan& Plan() const { return m_plan; }
+    int Number() const { return m_number; }
     std::string Describe() const;
 
     void SetFirstCloseHook(FirstCloseHook hook) { m_firstCloseHook = std::move(hook); }
@@ -56,6 +63,7 @@ private:
     void OnDestroyed();
     std::string Tag() const;
 
+    int m_number;
     WindowPlan m_plan;
     ClosePolicy m_policy;
     bool m_qtGeneration;

@@ -41,17 +41,7 @@ struct ModifierEntry {
 };
 
 bool ApplyStay(Outcome& outcome, const std::string&, std::string&) {
-    outcome.close.requestsNeeded = 0;
-    return true;
-}
-
-bool ApplyCloseAfter(Outcome& outcome, const std::string& value, std::string& error) {
-    int n = 0;
-    if (!ParseInt(value, 1, 1000, n)) {
-        error = "close-after needs a count from 1 to 1000";
-        return false;
-    }
-    outcome.close.requestsNeeded = n;
+    outcome.close.stays = true;
     return true;
 }
 
@@ -122,9 +112,8 @@ bool ApplyHang(Outcome& outcome, const std::string& value, std::string& error) {
 }
 
 const ModifierEntry kModifiers[] = {
-    {"stay", nullptr, "requests", "ignore every close request (only a user's close closes the window)", ApplyStay},
-    {"close-after", "N", "requests", "close at the N-th close request, ignore the ones before", ApplyCloseAfter},
-    {"close-delay", "MS", "delay", "close MS milliseconds after the deciding close request", ApplyCloseDelay},
+    {"stay", nullptr, "close", "ignore every close request (only a user's close closes the window)", ApplyStay},
+    {"close-delay", "MS", "close", "close MS milliseconds after the first close request", ApplyCloseDelay},
     {"twice", nullptr, "twice", "show the outcome window twice: two identical windows at once", ApplyTwice},
     {"long-title", nullptr, "long-title", "window title continued to 300 characters", ApplyLongTitle},
     {"long-text", nullptr, "long-text", "message text continued to 300 characters", ApplyLongText},
@@ -261,10 +250,8 @@ bool ParseOutcome(const std::string& text, Outcome& outcome, std::string& error)
 
 std::string FormatOutcome(const Outcome& outcome) {
     std::string text = OutcomeKindName(outcome.kind);
-    if (outcome.close.requestsNeeded == 0) {
+    if (outcome.close.stays) {
         text += ":stay";
-    } else if (outcome.close.requestsNeeded != 1) {
-        text += ":close-after=" + std::to_string(outcome.close.requestsNeeded);
     }
     if (outcome.close.delayMs != 0) {
         text += ":close-delay=" + std::to_string(outcome.close.delayMs);

@@ -24,11 +24,9 @@ enum class OutcomeKind {
 // How a window reacts to close requests (WM_CLOSE); a user's close (caption button, OK, Escape)
 // always closes it.
 struct ClosePolicy {
-    int requestsNeeded = 1;  // close at this request; 0: never close on request
-    int delayMs = 0;         // close this long after the deciding request
-    bool operator==(const ClosePolicy& other) const {
-        return requestsNeeded == other.requestsNeeded && delayMs == other.delayMs;
-    }
+    bool stays = false;  // never close on request
+    int delayMs = 0;     // close this long after the first request
+    bool operator==(const ClosePolicy& other) const { return stays == other.stays && delayMs == other.delayMs; }
 };
 
 // A misbehaviour of the programmer during one operation.
@@ -85,7 +83,7 @@ const char* FaultMomentName(FaultMoment moment);
 // "exit=working", "hang=outcome/8000"; empty for no fault.
 std::string FormatFault(const Fault& fault);
 
-// Parses "kind[:modifier[:modifier...]]", e.g. "error-jtag:close-after=3" or "success:hang=outcome/8000".
+// Parses "kind[:modifier[:modifier...]]", e.g. "error-jtag:close-delay=300" or "success:hang=outcome/8000".
 // On failure returns false and says why in |error|.
 bool ParseOutcome(const std::string& text, Outcome& outcome, std::string& error);
 

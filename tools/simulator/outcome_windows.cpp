@@ -71,7 +71,8 @@ WindowPlan PlanWorkingWindow(Operation operation) {
     WindowPlan plan;
     plan.role = WindowRole::Working;
     plan.title = "J-Flash";
-    plan.tag = std::string(OperationName(operation)) + " working";
+    plan.operation = operation;
+    plan.outcome = "working";
     switch (operation) {
         case Operation::Erase:
             plan.text = "Erasing chip...";
@@ -146,7 +147,8 @@ std::vector<WindowPlan> PlanOutcomeWindows(const Outcome& outcome,
     if (outcome.longText) {
         plan.text = Lengthened(plan.text);
     }
-    plan.tag = std::string(OperationName(operation)) + " " + OutcomeKindName(outcome.kind);
+    plan.operation = operation;
+    plan.outcome = OutcomeKindName(outcome.kind);
     return std::vector<WindowPlan>(outcome.twice ? 2 : 1, plan);
 }
 

@@ -26,15 +26,16 @@ enum class WindowRole { Working, Result, Error, Warning, Emulator };
 const char* WindowRoleName(WindowRole role);
 
 // One top-level window to open: its title, the text of its message child, and whether that child is
-// of class "ESTATIC_WindowClass" rather than a plain static control. The tag names the operation and
-// the outcome ("program success", "erase working") at the end of the window's log lines, so that a
-// reader of the log can tell, for instance, programming successes from erase results of the same title.
+// of class "ESTATIC_WindowClass" rather than a plain static control. The operation and the outcome
+// ("success", "working") tag the window's log lines and records, so that a reader can tell, for
+// instance, programming successes from erase results of the same title.
 struct WindowPlan {
     WindowRole role = WindowRole::Result;
     std::string title;
     std::string text;
     bool estaticChild = false;
-    std::string tag;
+    Operation operation = Operation::Program;
+    std::string outcome;
 };
 
 // The length of the titles and texts that the long-title and long-text modifiers make: more than the

@@ -27,6 +27,21 @@ HANDLE StandardHandle(DWORD which) {
     return Usable(handle) ? handle : nullptr;
 }
 
+// Replaces |target| by |path| opened for appending; false with a reason when it cannot be opened.
+bool Reopen(HANDLE& target, const std::string& path, std::string& error) {
+    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = Format("cannot open \"%s\" (error %lu)", path.c_str(), GetLastError());
+        return false;
+    }
+    if (target != INVALID_HANDLE_VALUE) {
+        CloseHandle(target);
+    }
+    target = file;
+    return true;
+}
+
 bool WriteAll(HANDLE handle, const std::string& text) {
     DWORD written = 0;
     return Usable(handle) && WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
@@ -53,23 +68,30 @@ std::string Format(const char* format, ...) {
 SimLog::SimLog() : m_stdout(StandardHandle(STD_OUTPUT_HANDLE)) {}
 
 SimLog::~SimLog() {
-    if (m_file != INVALID_HANDLE_VALUE) {
-        CloseHandle(m_file);
+    for (HANDLE file : {m_file, m_record}) {
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+        }
     }
 }
 
 bool SimLog::OpenFile(const std::string& path, std::string& error) {
-    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        error = Format("cannot open log file \"%s\" (error %lu)", path.c_str(), GetLastError());
-        return false;
+    return Reopen(m_file, path, error);
+}
+
+bool SimLog::OpenRecord(const std::string& path, std::string& error) {
+    return Reopen(m_record, path, error);
+}
+
+void SimLog::Record(std::initializer_list<std::string> fields) {
+    if (m_record == INVALID_HANDLE_VALUE) {
+        return;
     }
-    if (m_file != INVALID_HANDLE_VALUE) {
-        CloseHandle(m_file);
+    std::string line;
+    for (const std::string& field : fields) {
+        line += (line.empty() ? "" : "\t") + field;
     }
-    m_file = file;
-    return true;
+    WriteAll(m_record, line + "\n");
 }
 
 void SimLog::Line(const std::string& text) {

@@ -47,7 +47,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         }
         return 0;
     }
-    if (!options.logPath.empty() && !log.OpenFile(options.logPath, error)) {
+    if ((!options.logPath.empty() && !log.OpenFile(options.logPath, error)) ||
+        (!options.recordPath.empty() && !log.OpenRecord(options.recordPath, error))) {
         ReportProblem(error);
         return 2;
     }

@@ -112,6 +112,11 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
                 return false;
             }
             parsed.logPath = value;
+        } else if (name == "--record") {
+            if (!takeValue() || !NeedText(name, value, error)) {
+                return false;
+            }
+            parsed.recordPath = value;
         } else {
             error = "unknown argument \"" + args[i] + "\" (see --help)";
             return false;
@@ -145,6 +150,8 @@ std::string HelpText() {
            "                       list again)\n"
            "  --work-ms N          how long the \"J-Flash\" window shows before the outcome (default 1500)\n"
            "  --log PATH           also append the log to this file\n"
+           "  --record PATH        append a record for programs to this file: one tab-separated line per\n"
+           "                       window opened, close request, window closed and fault (see README.md)\n"
            "  --help               this text\n"
            "\n"
            "Operations: WM_COMMAND 633 erases, 626 unsecures, 642 programs (dialog generation); the key F7\n"
@@ -157,7 +164,7 @@ std::string HelpText() {
            "  completed successfully\" or \"Chip unsecured successfully\" by operation, titled T; success-alt\n"
            "  is titled \"T \"; errors \"T Error\"; warning \"T Warning\".\n"
            "\n"
-           "Modifiers, appended to an outcome (e.g. error-jtag:close-after=3, success:hang=outcome/8000):\n" +
+           "Modifiers, appended to an outcome (e.g. error-jtag:stay, success:hang=outcome/8000):\n" +
            ModifierHelp() +
            "  By default a window closes at the first WM_CLOSE. A user's close (caption button, OK,\n"
            "  Escape) always closes it.\n"

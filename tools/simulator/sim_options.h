@@ -20,6 +20,7 @@ struct SimOptions {
     ScriptEnd scriptEnd = ScriptEnd::Repeat;
     int workMs = 1500;
     std::string logPath;
+    std::string recordPath;
     bool help = false;
 
     std::string MainTitle() const;

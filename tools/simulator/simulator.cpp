@@ -185,7 +185,13 @@ void Simulator::Finish() {
 }
 
 bool Simulator::Strike(const Fault& fault, const std::string& where, MessageWindow* trigger, const std::string& how) {
+    if (fault.kind == FaultKind::None) {
+        return true;
+    }
     const std::string head = "fault " + FormatFault(fault) + " " + where + ": ";
+    m_log.Record({"fault", FaultKindName(fault.kind), FaultMomentName(fault.moment),
+                  OperationName(trigger ? trigger->Plan().operation : m_operation),
+                  std::to_string(trigger ? trigger->Number() : 0)});
     switch (fault.kind) {
         case FaultKind::None:
             return true;
@@ -220,7 +226,7 @@ bool Simulator::Strike(const Fault& fault, const std::string& where, MessageWind
 
 MessageWindow* Simulator::Open(const WindowPlan& plan, const ClosePolicy& policy, int offset) {
     HWND main = m_main;
-    auto window = std::make_unique<MessageWindow>(plan, policy, m_options.qtGeneration, m_log,
+    auto window = std::make_unique<MessageWindow>(++m_windowsOpened, plan, policy, m_options.qtGeneration, m_log,
                                                   [main] { PostMessageA(main, kForgetClosedMessage, 0, 0); });
     if (!window->Open(m_main, offset)) {
         return nullptr;

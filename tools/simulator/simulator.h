@@ -79,6 +79,7 @@ private:
 
     std::vector<std::unique_ptr<MessageWindow>> m_windows;
     MessageWindow* m_working = nullptr;
+    int m_windowsOpened = 0;
     bool m_busy = false;
     bool m_closingMain = false;
     Operation m_operation = Operation::Program;

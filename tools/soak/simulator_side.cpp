@@ -1,5 +1,6 @@
 #include "simulator_side.h"
 
+#include <map>
 #include <vector>
 
 #include "tools/remote/process_control.h"
@@ -33,11 +34,11 @@ std::vector<HWND> WindowsOf(DWORD processId) {
 
 }  // namespace
 
-bool SimulatorSide::Start(bool qt, const std::string& folder, const std::string& logPath, int workMs) {
+bool SimulatorSide::Start(bool qt, const std::string& folder, const std::string& base, int workMs) {
     m_qt = qt;
     m_main = nullptr;
-    const std::string args = "--work-ms " + std::to_string(workMs) + " --once --outcomes silent --log \"" + logPath +
-                             "\"" + (qt ? " --qt" : "");
+    const std::string args = "--work-ms " + std::to_string(workMs) + " --once --outcomes silent --log \"" + base +
+                             ".log\" --record \"" + base + ".rec\"" + (qt ? " --qt" : "");
     if (!m_program.Start(ProgramFolder() + "\\JFlashSim.exe", args, folder)) {
         return false;
     }
@@ -82,29 +83,33 @@ bool SimulatorSide::Idle() const {
 
 bool SimulatorSide::Settle(DWORD timeoutMs) {
     std::map<HWND, DWORD> asked;  // leftover windows asked to close, and when
+    int quiet = 0;                // checks in a row that found it idle and tidy
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < timeoutMs) {
         if (!m_program.Running()) {
             return true;
         }
+        bool untidy = true;  // busy, or windows left
         if (Idle()) {
-            bool leftovers = false;
+            untidy = false;
             for (HWND window : WindowsOf(m_program.Id())) {
                 if (window == m_main) {
                     continue;
                 }
-                leftovers = true;
+                untidy = true;
                 // A user's close always closes; ask again only if a window outlives a long pause.
                 auto it = asked.find(window);
                 if (it == asked.end() || ::GetTickCount() - it->second > 3000) {
                     ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-                    m_leftoversClosed += it == asked.end() ? 1 : 0;
                     asked[window] = ::GetTickCount();
                 }
             }
-            if (!leftovers) {
-                return true;
-            }
+        }
+        // A thread that has just answered may still have commands of Tallyburn's queued behind the
+        // answer; a few quiet checks in a row let them show.
+        quiet = untidy ? 0 : quiet + 1;
+        if (quiet >= 6) {
+            return true;
         }
         ::Sleep(50);
     }

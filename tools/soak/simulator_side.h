@@ -1,11 +1,10 @@
-// The programmer simulator under soak: started per generation with a log of its own, given each
+// The programmer simulator under soak: started per generation with a log and a record of its own, given each
 // cycle's outcomes, and tidied up after a cycle the way an operator tidies up J-Flash: its leftover
 // windows are closed as a user closes them. Every wait has a deadline.
 #pragma once
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 
 #include "tools/remote/process_control.h"
@@ -14,9 +13,9 @@ namespace soak {
 
 class SimulatorSide {
 public:
-    // Starts JFlashSim.exe (from the soak's own folder) in |folder|, logging to |logPath|; waits for its
-    // main window.
-    bool Start(bool qt, const std::string& folder, const std::string& logPath, int workMs);
+    // Starts JFlashSim.exe (from the soak's own folder) in |folder|, with its log in |base|.log and its
+    // record in |base|.rec; waits for its main window.
+    bool Start(bool qt, const std::string& folder, const std::string& base, int workMs);
     bool Running() const { return m_program.Running(); }
     bool Qt() const { return m_qt; }
     // Closes the main window as a user does; stops the process if it does not end.
@@ -30,8 +29,6 @@ public:
     // main window, closing leftover windows as a user does once it is idle. Closing one may set off a
     // fault (a hang, an exit), which the wait sees through. False when time ran out.
     bool Settle(DWORD timeoutMs);
-    // Leftover windows closed by Settle since the start.
-    int LeftoversClosed() const { return m_leftoversClosed; }
 
 private:
     // Answers messages and is not working on an operation (no "J-Flash" window).
@@ -40,7 +37,6 @@ private:
     ChildProcess m_program;
     HWND m_main = nullptr;
     bool m_qt = false;
-    int m_leftoversClosed = 0;
 };
 
 }  // namespace soak

@@ -1,28 +1,30 @@
 // TallyburnSoak: many programming cycles of Tallyburn.exe against JFlashSim.exe with outcomes and
-// programmer faults drawn at random from a seed. After every cycle it checks that the count in
-// Tallyburn.ini equals the number of programming results Tallyburn closed according to the
-// simulator's logs, that Tallyburn came to an end state (red or green, Run on) in time, and that it
-// still answers. A cycle that gets stuck is counted and its processes are stopped and started
-// again, so that the soak itself never hangs.
+// programmer faults dealt from a seed. After every press of Run it checks, against the simulator's
+// records, that the count in Tallyburn.ini equals the programming results Tallyburn took, that no
+// window was taken twice or wrongly, that Tallyburn came to an end state (red or green, Run on) in
+// time, and that it still answers. A press that gets stuck is counted and its processes are stopped
+// and started again, so that the soak itself never hangs.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "tools/remote/process_control.h"
-#include "sim_log_tally.h"
+#include "sim_record.h"
 #include "simulator_side.h"
 #include "soak_options.h"
 #include "soak_plan.h"
 #include "soak_report.h"
 #include "tallyburn_side.h"
+#include "tools/remote/process_control.h"
 
 using namespace soak;
 
 namespace {
 
-struct SimLog {
+const char kEndDelayMs[] = "50";  // Tallyburn's "end_delay", short to keep cycles quick
+
+struct SimRecord {
     std::string path;
     bool qt;
 };
@@ -42,19 +44,6 @@ std::string ReadWholeFile(const std::string& path) {
     return text;
 }
 
-// What all simulator logs of the soak say so far; wrong texts closed only count from the dialog
-// generation, which must never take one for a success.
-SimLogTally TallyLogs(const std::vector<SimLog>& logs, int& wrongTextInDialog) {
-    SimLogTally total;
-    wrongTextInDialog = 0;
-    for (const SimLog& log : logs) {
-        SimLogTally tally = TallySimLog(ReadWholeFile(log.path));
-        wrongTextInDialog += log.qt ? 0 : tally.wrongTextClosedByRequest;
-        total += tally;
-    }
-    return total;
-}
-
 bool PrepareFolder(const SoakOptions& options, std::string& folder) {
     folder = options.folder;
     if (folder.empty()) {
@@ -68,11 +57,11 @@ bool PrepareFolder(const SoakOptions& options, std::string& folder) {
         return false;
     }
     // On top, so that the count stays visible above the simulator's windows and can be read off the
-    // screen; a short end delay keeps cycles quick.
+    // screen.
     const std::string ini = folder + "\\Tallyburn.ini";
     ::DeleteFileA(ini.c_str());
     return ::WritePrivateProfileStringA("setup", "ontop", "1", ini.c_str()) &&
-           ::WritePrivateProfileStringA("setup", "end_delay", std::to_string(options.endDelayMs).c_str(), ini.c_str());
+           ::WritePrivateProfileStringA("setup", "end_delay", kEndDelayMs, ini.c_str());
 }
 
 void RemoveFolder(const std::string& folder) {
@@ -88,13 +77,7 @@ void RemoveFolder(const std::string& folder) {
 }
 
 const char* EndName(const CycleResult& result) {
-    if (!result.ended) {
-        return "stuck";
-    }
-    if (result.missingAtRun) {
-        return "J-Flash missing";
-    }
-    return ToString(result.state);
+    return !result.ended ? "stuck" : result.missingAtRun ? "J-Flash missing" : ToString(result.state);
 }
 
 std::string Describe(const CycleResult& result) {
@@ -114,13 +97,11 @@ std::string Describe(const CycleResult& result) {
 class Soak {
 public:
     Soak(const SoakOptions& options, std::string folder)
-        : m_options(options),
-          m_folder(folder),
-          m_tallyburn(folder),
-          m_planner(options.seed, options.generation, options.hangMs) {
+        : m_options(options), m_folder(folder), m_tallyburn(folder), m_planner(options.seed, options.generation) {
         m_figures.seed = options.seed;
         m_figures.cyclesPlanned = options.cycles;
         m_figures.generation = GenerationName(options.generation);
+        m_figures.faultCells = m_planner.FaultCells();
     }
 
     // Runs every cycle; false when the programs could not be started at all.
@@ -136,34 +117,48 @@ public:
         }
         m_tallyburn.Close();
         m_simulator.Close();
-        int wrongText = 0;
-        m_figures.faultsStruck = TallyLogs(m_logs, wrongText).faults;
         return true;
     }
 
     const SoakFigures& Figures() const { return m_figures; }
 
 private:
+    RecordTally TallyRecords() const {
+        RecordTally total;
+        for (const SimRecord& record : m_records) {
+            total += TallyRecord(ReadWholeFile(record.path), record.qt);
+        }
+        return total;
+    }
+
+    // Starts whichever program is missing, or the simulator of the other generation. A start can fail
+    // on a machine that is very busy, so each is tried three times.
     bool EnsurePrograms(const CyclePlan& plan) {
-        if (!m_tallyburn.Running()) {
-            ++m_figures.tallyburnRestarts;
-            if (!m_tallyburn.Start()) {
+        for (int attempt = 0; !m_tallyburn.Running() && !m_tallyburn.Start(); ++attempt) {
+            if (attempt == 2) {
                 std::printf("Tallyburn.exe does not start again\n");
                 return false;
             }
+            m_tallyburn.Kill();
         }
         if (m_simulator.Running() && m_simulator.Qt() == plan.qt) {
             return true;
         }
         m_simulator.Close();
-        char name[32];
-        std::snprintf(name, sizeof name, "\\sim-%03d.log", ++m_figures.simulatorStarts);
-        m_logs.push_back({m_folder + name, plan.qt});
-        if (!m_simulator.Start(plan.qt, m_folder, m_logs.back().path, m_options.workMs)) {
-            std::printf("JFlashSim.exe does not start\n");
-            return false;
+        for (int attempt = 0;; ++attempt) {
+            char name[32];
+            std::snprintf(name, sizeof name, "\\sim-%03d", static_cast<int>(m_records.size()) + 1);
+            const std::string base = m_folder + name;
+            m_records.push_back({base + ".rec", plan.qt});
+            if (m_simulator.Start(plan.qt, m_folder, base, m_options.workMs)) {
+                return true;
+            }
+            m_simulator.Kill();
+            if (attempt == 2) {
+                std::printf("JFlashSim.exe does not start\n");
+                return false;
+            }
         }
-        return true;
     }
 
     bool RunCycle(int cycle) {
@@ -178,65 +173,74 @@ private:
         if (!m_tallyburn.SetEraseChip(plan.erase)) {
             std::printf("    \"Erase chip\" cannot be %s\n", plan.erase ? "checked" : "cleared");
         }
-        ++m_figures.cycleKinds[CycleKindName(plan.kind)];
-
-        const CycleResult result = m_tallyburn.RunCycle(static_cast<DWORD>(m_options.StuckBound()));
         ++m_figures.cyclesRun;
-        ++m_figures.ends[EndName(result)];
-        m_figures.missingBoxes += result.missingBoxes;
+        ++m_figures.cycleKinds[CycleKindName(plan.kind)];
         const std::string label = std::string(CycleKindName(plan.kind)) + ": " + plan.outcomes;
-        if (static_cast<int>(result.milliseconds) > m_figures.longestCycleMs) {
-            m_figures.longestCycleMs = static_cast<int>(result.milliseconds);
-            m_figures.longestCycle = label;
-        }
-        std::string notes;
-        if (!result.ended) {
-            // Tallyburn first: stopping the simulator could release a blocked Tallyburn into counting
-            // a result whose closing the simulator never logged.
-            ++m_figures.stuck;
-            m_tallyburn.Kill();
-            m_simulator.Kill();
-            notes += "; STUCK: both programs stopped";
-        } else {
-            if (!m_simulator.Settle(static_cast<DWORD>(m_options.SettleBound()))) {
-                ++m_figures.simulatorKills;
-                m_simulator.Kill();
-                notes += "; simulator did not settle, stopped";
+        for (int run = 1; run <= plan.runs; ++run) {
+            const CycleResult result = m_tallyburn.RunCycle(static_cast<DWORD>(m_options.StuckMs()));
+            ++m_figures.runs;
+            ++m_figures.ends[EndName(result)];
+            if (static_cast<int>(result.milliseconds) > m_figures.longestCycleMs) {
+                m_figures.longestCycleMs = static_cast<int>(result.milliseconds);
+                m_figures.longestCycle = label;
             }
-            // An answer also means the handler that ended the cycle has returned, so the count that
-            // goes with a success has been written.
-            if (!m_tallyburn.Answers(5000)) {
-                ++m_figures.stuck;
-                ++m_figures.unanswered;
+            std::string notes;
+            bool stuck = !result.ended;
+            if (stuck) {
+                // Tallyburn first: stopping the simulator first could release a blocked Tallyburn
+                // into taking a window while the soak no longer looks.
                 m_tallyburn.Kill();
-                notes += "; STUCK: Tallyburn does not answer, stopped";
+                m_simulator.Kill();
+                notes += "; STUCK: both programs stopped";
+            } else {
+                // The next press of the same cycle follows at once, with the windows of this one
+                // still open; only the last is followed by tidying up.
+                if (run == plan.runs && !m_simulator.Settle(static_cast<DWORD>(m_options.SettleMs()))) {
+                    m_simulator.Kill();
+                    notes += "; simulator did not settle, stopped";
+                }
+                // An answer also means the handler that ended the cycle has returned, so the count
+                // that goes with a success has been written.
+                if (!m_tallyburn.Answers(5000)) {
+                    stuck = true;
+                    m_tallyburn.Kill();
+                    notes += "; STUCK: Tallyburn does not answer, stopped";
+                }
+            }
+            m_figures.stuck += stuck ? 1 : 0;
+            Check(notes);
+            std::printf("cycle %d/%d%s [%s%s] %s -> %s%s\n", cycle, m_options.cycles,
+                        plan.runs > 1 ? (" run " + std::to_string(run)).c_str() : "", plan.qt ? "qt" : "dialog",
+                        plan.erase ? ", erase chip" : "", label.c_str(), Describe(result).c_str(), notes.c_str());
+            std::fflush(stdout);
+            if (stuck) {
+                break;
             }
         }
-        CheckCount(notes);
-        std::printf("cycle %d/%d [%s] %s -> %s%s\n", cycle, m_options.cycles, plan.qt ? "qt" : "dialog", label.c_str(),
-                    Describe(result).c_str(), notes.c_str());
-        std::fflush(stdout);
         return true;
     }
 
-    // The count must grow exactly with the results Tallyburn closed. After a miscount the difference
-    // is taken as the new baseline, so that one mistake is reported once.
-    void CheckCount(std::string& notes) {
-        int wrongText = 0;
-        const SimLogTally tally = TallyLogs(m_logs, wrongText);
+    // The count must grow exactly with the programming results Tallyburn took. After a miscount the
+    // difference is taken as the new baseline, so that one mistake is reported once.
+    void Check(std::string& notes) {
+        const RecordTally tally = TallyRecords();
         const int count = m_tallyburn.StoredCount();
         m_figures.count = count;
-        m_figures.resultsClosed = tally.resultsClosedByRequest;
-        notes += "; count " + std::to_string(count) + ", closed " + std::to_string(tally.resultsClosedByRequest);
-        if (count - m_countOffset != tally.resultsClosedByRequest) {
+        m_figures.takes = tally.takes;
+        m_figures.faultsStruck = tally.faults;
+        notes += "; count " + std::to_string(count) + ", taken " + std::to_string(tally.programTakes);
+        if (count - m_countOffset != tally.programTakes) {
             ++m_figures.miscounts;
             notes += " MISCOUNT";
-            m_countOffset = count - tally.resultsClosedByRequest;
+            m_countOffset = count - tally.programTakes;
         }
-        if (wrongText > m_wrongTextSeen) {
-            ++m_figures.miscounts;
-            notes += " MISCOUNT: a wrong text counted as a success";
-            m_wrongTextSeen = wrongText;
+        if (tally.doubleTakes > m_figures.doubleTakes) {
+            m_figures.doubleTakes = tally.doubleTakes;
+            notes += " DOUBLE TAKE";
+        }
+        if (tally.wrongTakes > m_figures.wrongTakes) {
+            m_figures.wrongTakes = tally.wrongTakes;
+            notes += " WRONG TAKE";
         }
     }
 
@@ -245,10 +249,9 @@ private:
     TallyburnSide m_tallyburn;
     SimulatorSide m_simulator;
     SoakPlanner m_planner;
-    std::vector<SimLog> m_logs;
+    std::vector<SimRecord> m_records;
     SoakFigures m_figures;
     int m_countOffset = 0;
-    int m_wrongTextSeen = 0;
 };
 
 }  // namespace
@@ -261,7 +264,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.help) {
-        std::printf("%s", SoakUsage().c_str());
+        std::printf("%s", kSoakUsage);
         return 0;
     }
     if (!options.seedGiven) {
@@ -272,9 +275,9 @@ int main(int argc, char** argv) {
         std::printf("cannot prepare the work folder %s\n", folder.c_str());
         return 2;
     }
-    std::printf("soak: seed %lu, %d cycles, %s generation, work %d ms, hang %d ms, stuck after %d ms, folder %s\n",
+    std::printf("soak: seed %lu, %d cycles, %s generation, work %d ms, stuck after %d ms, folder %s\n",
                 static_cast<unsigned long>(options.seed), options.cycles, GenerationName(options.generation),
-                options.workMs, options.hangMs, options.StuckBound(), folder.c_str());
+                options.workMs, options.StuckMs(), folder.c_str());
     std::fflush(stdout);
 
     Soak soak(options, folder);

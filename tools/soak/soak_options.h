@@ -7,8 +7,8 @@
 
 namespace soak {
 
-// Which generation of the programmer the simulator plays: one throughout, or a mix that changes now
-// and then (the simulator is restarted for a change).
+// Which generation of the programmer the simulator plays: one throughout, or both in turn (the
+// simulator is started again for a change).
 enum class Generation { Dialog, Qt, Mix };
 
 struct SoakOptions {
@@ -16,28 +16,23 @@ struct SoakOptions {
     uint32_t seed = 0;
     bool seedGiven = false;
     Generation generation = Generation::Dialog;
-    int workMs = 300;          // how long the simulator's "J-Flash" window shows per operation
-    int hangMs = 8000;         // how long a hang fault lasts
-    int endDelayMs = 50;       // Tallyburn's "end_delay"
-    int blockedCallMs = 5000;  // how long Tallyburn may be blocked by one call into a hung programmer
-    int stuckMs = 0;           // a cycle that has not ended after this long is stuck; 0: derived, see StuckBound
-    int settleMs = 0;          // how long the simulator may take to finish after a cycle; 0: derived
-    std::string folder;        // where Tallyburn.exe, its settings and the logs go; empty: a fresh temporary folder
-    bool keep = false;         // keep the folder even when the soak passes
+    int workMs = 300;   // how long the simulator's "J-Flash" window shows per operation
+    std::string folder;  // where Tallyburn.exe, its settings and the records go; empty: a fresh temporary folder
+    bool keep = false;   // keep the folder even when the soak passes
     bool help = false;
 
     // The longest legitimate cycle with a margin: start delay, work, the missing-window limit, the
-    // retry looks, one blocked call, and 5 s for a slow machine.
-    int StuckBound() const;
+    // retry looks, one call blocked by a hung programmer, and 5 s for a slow machine.
+    int StuckMs() const { return 1000 + workMs + 5000 + 9900 + 5000 + 5000; }
     // The longest the simulator may legitimately stay busy after a cycle: a hang and some work.
-    int SettleBound() const;
+    int SettleMs() const { return 8000 + 3 * workMs + 10000; }
 };
 
-// Parses the arguments after the program name ("--cycles 12" or "--cycles=12"). On failure returns
-// false and says why in |error|.
+// Parses the arguments after the program name ("--cycles 12"). On failure returns false and says why
+// in |error|.
 bool ParseSoakOptions(const std::vector<std::string>& args, SoakOptions& options, std::string& error);
 
 const char* GenerationName(Generation generation);
-std::string SoakUsage();
+extern const char kSoakUsage[];
 
 }  // namespace soak

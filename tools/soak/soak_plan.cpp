@@ -6,6 +6,11 @@ namespace soak {
 
 namespace {
 
+const int kHangMs = 8000;  // longer than the 5 s a programming poll waits without any window
+// Longer than the 3 s Tallyburn waits for a window to answer its close, plus the start delay, so that
+// the next phase or the next Run meets the window still open; shorter than that plus the 5 s limit.
+const int kCloseHangMs = 6000;
+
 // Every kind of outcome, successes weighted as on a production line where most boards pass: the count
 // must grow often for its check to mean much.
 const char* const kAllKinds[] = {"success",     "success",   "success",    "success",    "success-alt",
@@ -15,73 +20,110 @@ const char* const kAllKinds[] = {"success",     "success",   "success",    "succ
 const char* const kWindowKinds[] = {"success",     "success",   "success",   "success",    "success-alt",
                                     "success-alt", "error-ram", "error-pc",  "error-jtag", "error-other",
                                     "warning",     "emulator",  "wrong-text"};
-const char* const kMoments[] = {"on-command", "working", "outcome"};
-const char* const kFaults[] = {"exit", "close-main", "hang"};
-const char* const kClosePolicies[] = {"error-jtag:stay", "error-ram:close-after=2", "error-pc:close-delay=1500",
-                                      "warning:stay", "emulator:close-after=3"};
+const char* const kSuccessKinds[] = {"success", "success-alt"};
 const char* const kLongTitleKinds[] = {"success", "success", "success-alt", "error-jtag", "warning"};
 const char* const kLongTextKinds[] = {"success", "success", "success-alt", "error-jtag", "error-other", "wrong-text"};
 // Erasing ends with a result or a failure; a warning or a wrong text would leave Tallyburn polling for
-// as long as the programmer lives, as it is meant to, so they are not drawn there.
+// as long as the programmer lives, as it is meant to, so they are not drawn there. Unsecuring is only
+// ever ended by its result.
 const char* const kEraseKinds[] = {"success", "success", "success-alt", "error-other", "error-jtag", "emulator"};
-// Unsecuring is only ever ended by its result.
-const char* const kUnsecureKinds[] = {"success", "success-alt"};
+const char* const kPhases[] = {"erase", "unsecure", "program"};
 
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
 }
 
-// Tallyburn starts a cycle again after a retryable error, which takes the next outcome; a success
-// ends the cycle there.
-std::string WithFollowUp(const std::string& item) {
+bool Has(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+// How often Tallyburn starts the cycle again after this programming outcome: once a retryable error
+// window has closed to its posted close (dialog generation), twice for two such windows. Not when the
+// window stays or is not seen, when the programmer goes, or when a hang outlasts the wait for a window.
+int Restarts(const std::string& item, bool qt) {
     const bool retryable =
         StartsWith(item, "error-ram") || StartsWith(item, "error-pc") || StartsWith(item, "error-jtag");
-    return retryable ? item + ",success" : item;
+    if (qt || !retryable || Has(item, ":stay") || Has(item, ":long-title") || Has(item, "exit=") ||
+        Has(item, "close-main=") || Has(item, "hang=on-command")) {
+        return 0;
+    }
+    return Has(item, ":twice") ? 2 : 1;
 }
 
 }  // namespace
 
 const char* CycleKindName(CycleKind kind) {
-    switch (kind) {
-        case CycleKind::Plain:
-            return "plain";
-        case CycleKind::ClosePolicy:
-            return "close-policy";
-        case CycleKind::Exit:
-            return "exit";
-        case CycleKind::CloseMain:
-            return "close-main";
-        case CycleKind::Hang:
-            return "hang";
-        case CycleKind::Twice:
-            return "twice";
-        case CycleKind::LongTitle:
-            return "long-title";
-        case CycleKind::LongText:
-            return "long-text";
-        case CycleKind::Erase:
-            return "erase";
+    static const char* const names[] = {"plain",    "erase",      "close-policy", "twice", "long-title",
+                                        "long-text", "exit",      "close-main",   "hang",  "close-hang"};
+    return names[static_cast<int>(kind)];
+}
+
+std::string FaultCellName(const std::string& fault, const std::string& moment, const std::string& phase, bool qt) {
+    return fault + "=" + moment + "/" + phase + "/" + (qt ? "qt" : "dialog");
+}
+
+SoakPlanner::SoakPlanner(uint32_t seed, Generation generation) : m_random(seed), m_generation(generation) {
+    m_qt = generation == Generation::Qt;
+    const bool dialog = generation != Generation::Qt;
+    m_kinds.cards = {CycleKind::Plain,    CycleKind::Erase,     CycleKind::ClosePolicy, CycleKind::Twice,
+                     CycleKind::LongTitle, CycleKind::LongText, CycleKind::Exit,        CycleKind::Exit,
+                     CycleKind::CloseMain, CycleKind::CloseMain, CycleKind::Hang,       CycleKind::CloseHang};
+    if (!dialog) {
+        m_kinds.cards[1] = CycleKind::Plain;
     }
-    return "?";
+    const std::vector<const char*> all = {"on-command", "working", "outcome"};
+    AddFaultCells(m_exits, "exit", all);
+    AddFaultCells(m_closeMains, "close-main", all);
+    AddFaultCells(m_hangs, "hang", {"on-command", "working"});
+    AddFaultCells(m_closeHangs, "hang", {"outcome"});
+    for (bool qt : {false, true}) {
+        if (qt ? generation == Generation::Dialog : generation == Generation::Qt) {
+            continue;
+        }
+        for (const char* item : {"error-jtag:stay", "error-pc:close-delay=1500", "warning:stay", "emulator:stay"}) {
+            m_closePolicies.cards.push_back({CycleKind::ClosePolicy, qt, false, Programming(item, qt, false), 1});
+        }
+        // A result that stays open after it was taken, met again by the next Run.
+        for (const char* item : {"success:stay,success", "success-alt:stay,success"}) {
+            m_closePolicies.cards.push_back({CycleKind::ClosePolicy, qt, false, item, 2});
+        }
+    }
+    if (dialog) {
+        // An erase or unsecure result that stays open while the next phase looks for its own.
+        for (const char* items : {"success-alt:stay,success,", "success,success-alt:stay,"}) {
+            m_closePolicies.cards.push_back({CycleKind::ClosePolicy, false, true, items, 1});
+        }
+    }
 }
 
-const std::vector<CycleKind>& AllCycleKinds() {
-    static const std::vector<CycleKind> kinds = {CycleKind::Plain,     CycleKind::ClosePolicy, CycleKind::Exit,
-                                                 CycleKind::CloseMain, CycleKind::Hang,        CycleKind::Twice,
-                                                 CycleKind::LongTitle, CycleKind::LongText,    CycleKind::Erase};
-    return kinds;
+void SoakPlanner::AddFaultCells(Deck<FaultCell>& deck, const char* fault, std::vector<const char*> moments) {
+    for (const char* moment : moments) {
+        std::string text = std::string(fault) + "=" + moment;
+        if (StartsWith(text, "hang")) {
+            text += "/" + std::to_string(std::string(moment) == "outcome" ? kCloseHangMs : kHangMs);
+        }
+        if (m_generation != Generation::Qt) {
+            for (int phase = 0; phase < 3; ++phase) {
+                deck.cards.push_back({text, phase, false});
+            }
+        }
+        if (m_generation != Generation::Dialog) {
+            deck.cards.push_back({text, 2, true});
+        }
+    }
 }
 
-std::vector<CycleKind> SoakPlanner::Round(bool withErase) {
-    return {CycleKind::Plain,     CycleKind::Plain,    CycleKind::ClosePolicy,
-            CycleKind::Exit,      CycleKind::Exit,     CycleKind::CloseMain,
-            CycleKind::Hang,      CycleKind::Hang,     CycleKind::Twice,
-            CycleKind::LongTitle, CycleKind::LongText, withErase ? CycleKind::Erase : CycleKind::Plain};
-}
-
-SoakPlanner::SoakPlanner(uint32_t seed, Generation generation, int hangMs)
-    : m_random(seed), m_generation(generation), m_hangMs(hangMs) {
-    m_qt = generation == Generation::Qt || (generation == Generation::Mix && Pick(2) == 1);
+std::vector<std::string> SoakPlanner::FaultCells() const {
+    std::vector<std::string> names;
+    for (const Deck<FaultCell>* deck : {&m_exits, &m_closeMains, &m_hangs, &m_closeHangs}) {
+        for (const FaultCell& cell : deck->cards) {
+            const size_t eq = cell.fault.find('=');
+            names.push_back(FaultCellName(cell.fault.substr(0, eq),
+                                          cell.fault.substr(eq + 1, cell.fault.find('/') - eq - 1),
+                                          kPhases[cell.phase], cell.qt));
+        }
+    }
+    return names;
 }
 
 // The raw output of the engine is the same on every platform; the standard distributions are not.
@@ -89,89 +131,103 @@ uint32_t SoakPlanner::Pick(uint32_t count) {
     return static_cast<uint32_t>(m_random() % count);
 }
 
-CycleKind SoakPlanner::Draw() {
-    if (m_deck.empty()) {
-        m_deck = Round(m_generation != Generation::Qt);
-        for (size_t i = m_deck.size() - 1; i > 0; --i) {
-            std::swap(m_deck[i], m_deck[Pick(static_cast<uint32_t>(i + 1))]);
+template <typename T>
+T SoakPlanner::Deal(Deck<T>& deck) {
+    if (deck.left.empty()) {
+        deck.left = deck.cards;
+        for (size_t i = deck.left.size() - 1; i > 0; --i) {
+            std::swap(deck.left[i], deck.left[Pick(static_cast<uint32_t>(i + 1))]);
         }
     }
-    CycleKind kind = m_deck.back();
-    m_deck.pop_back();
-    return kind;
+    T card = deck.left.back();
+    deck.left.pop_back();
+    return card;
 }
 
-// In a mix the generation changes at about one cycle in four; erasing needs the dialog generation.
-bool SoakPlanner::ChooseGeneration(CycleKind kind) {
-    if (m_generation == Generation::Mix) {
-        if (kind == CycleKind::Erase) {
-            m_qt = false;
-        } else if (Pick(4) == 0) {
-            m_qt = !m_qt;
-        }
+std::string SoakPlanner::Programming(const std::string& item, bool qt, bool erase) {
+    std::string outcomes = item;
+    for (int restart = Restarts(item, qt); restart > 0; --restart) {
+        // A restart runs the whole cycle again, erasing too while "Erase chip" is checked.
+        outcomes += erase ? ",success,success,success" : ",success";
     }
-    return m_qt;
+    return outcomes;
 }
 
-CyclePlan SoakPlanner::Next() {
-    CyclePlan plan;
-    plan.kind = Draw();
-    plan.qt = ChooseGeneration(plan.kind);
-    plan.erase = plan.kind == CycleKind::Erase;
-    plan.outcomes = plan.erase ? EraseOutcomes() : ProgramOutcomes(plan.kind);
+CyclePlan SoakPlanner::FaultPlan(CycleKind kind, const FaultCell& cell) {
+    CyclePlan plan{kind, cell.qt, cell.phase != 2, "", 1};
+    const bool closeHang = kind == CycleKind::CloseHang;
+    const bool carriesOn = StartsWith(cell.fault, "hang");
+    if (cell.phase == 2) {
+        const std::string item = (closeHang                     ? PickFrom(kSuccessKinds)
+                                  : Has(cell.fault, "=outcome") ? PickFrom(kWindowKinds)
+                                                                : PickFrom(kAllKinds)) +
+                                 ":" + cell.fault;
+        plan.outcomes = carriesOn ? Programming(item, cell.qt, false) : item;
+        if (closeHang) {
+            plan.outcomes += ",success";
+            plan.runs = 2;
+        }
+        return plan;
+    }
+    // Under the alternative title a result of erasing or unsecuring is one that a later phase, which
+    // looks for that title too, could take for its own while it hangs open.
+    const std::string faulty = (closeHang ? std::string("success-alt")
+                                : cell.phase == 0 ? PickFrom(kEraseKinds)
+                                                  : PickFrom(kSuccessKinds)) +
+                               ":" + cell.fault;
+    plan.outcomes = cell.phase == 0 ? faulty : PickFrom(kSuccessKinds) + "," + faulty;
+    if (carriesOn && StartsWith(faulty, "success")) {
+        if (cell.phase == 0) {
+            plan.outcomes += closeHang ? ",success-alt" : "," + PickFrom(kSuccessKinds);
+        }
+        plan.outcomes += "," + Programming(PickFrom(kAllKinds), false, true);
+    }
     return plan;
 }
 
-std::string SoakPlanner::FaultText(const char* fault) {
-    const std::string name = fault ? fault : PickFrom(kFaults);
-    std::string faultText = name + "=" + PickFrom(kMoments);
-    if (name == "hang") {
-        faultText += "/" + std::to_string(m_hangMs);
-    }
-    return faultText;
-}
-
-std::string SoakPlanner::ProgramOutcomes(CycleKind kind) {
+CyclePlan SoakPlanner::Next() {
+    const CycleKind kind = Deal(m_kinds);
+    CyclePlan plan;
     switch (kind) {
-        case CycleKind::Plain:
-            return WithFollowUp(PickFrom(kAllKinds));
-        case CycleKind::ClosePolicy:
-            return WithFollowUp(PickFrom(kClosePolicies));
         case CycleKind::Exit:
-        case CycleKind::CloseMain:
-        case CycleKind::Hang: {
-            const std::string faultText = FaultText(CycleKindName(kind));
-            const bool atOutcome = faultText.find("=outcome") != std::string::npos;
-            const std::string item =
-                std::string(atOutcome ? PickFrom(kWindowKinds) : PickFrom(kAllKinds)) + ":" + faultText;
-            // After a hang the programmer carries on, so a retried error needs its next outcome.
-            return kind == CycleKind::Hang ? WithFollowUp(item) : item;
-        }
-        case CycleKind::Twice:
-            return WithFollowUp(std::string(PickFrom(kWindowKinds)) + ":twice");
-        case CycleKind::LongTitle:
-            // Under a long title even a retryable error is not seen, so nothing follows.
-            return std::string(PickFrom(kLongTitleKinds)) + ":long-title";
-        case CycleKind::LongText:
-            return WithFollowUp(std::string(PickFrom(kLongTextKinds)) + ":long-text");
-        case CycleKind::Erase:
+            plan = FaultPlan(kind, Deal(m_exits));
             break;
+        case CycleKind::CloseMain:
+            plan = FaultPlan(kind, Deal(m_closeMains));
+            break;
+        case CycleKind::Hang:
+            plan = FaultPlan(kind, Deal(m_hangs));
+            break;
+        case CycleKind::CloseHang:
+            plan = FaultPlan(kind, Deal(m_closeHangs));
+            break;
+        case CycleKind::ClosePolicy:
+            plan = Deal(m_closePolicies);
+            if (plan.erase) {
+                plan.outcomes += Programming(PickFrom(kAllKinds), false, true);
+            }
+            break;
+        case CycleKind::Erase: {
+            plan = {kind, false, true, PickFrom(kEraseKinds), 1};
+            if (StartsWith(plan.outcomes, "success")) {
+                plan.outcomes += "," + PickFrom(kSuccessKinds) + "," + Programming(PickFrom(kAllKinds), false, true);
+            }
+            break;
+        }
+        default: {
+            // In a mix the generation changes at about one of these cycles in four.
+            plan.kind = kind;
+            plan.qt = m_generation == Generation::Mix && Pick(4) == 0 ? !m_qt : m_qt;
+            const std::string item = kind == CycleKind::Twice       ? PickFrom(kWindowKinds) + ":twice"
+                                     : kind == CycleKind::LongTitle ? PickFrom(kLongTitleKinds) + ":long-title"
+                                     : kind == CycleKind::LongText  ? PickFrom(kLongTextKinds) + ":long-text"
+                                                                    : PickFrom(kAllKinds);
+            plan.outcomes = Programming(item, plan.qt, false);
+            break;
+        }
     }
-    return EraseOutcomes();
-}
-
-// A fault in erasing (0), in unsecuring (1) or in neither (2). Unsecuring is only reached after a
-// successful erase, so a fault there comes with one.
-std::string SoakPlanner::EraseOutcomes() {
-    const uint32_t faultAt = Pick(3);
-    std::string erase = faultAt == 1 ? PickFrom(kUnsecureKinds) : PickFrom(kEraseKinds);
-    std::string unsecure = PickFrom(kUnsecureKinds);
-    if (faultAt == 0) {
-        erase += ":" + FaultText(nullptr);
-    } else if (faultAt == 1) {
-        unsecure += ":" + FaultText(nullptr);
-    }
-    return erase + "," + unsecure + "," + WithFollowUp(PickFrom(kAllKinds));
+    m_qt = plan.qt;
+    return plan;
 }
 
 }  // namespace soak

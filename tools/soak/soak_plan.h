@@ -1,4 +1,6 @@
-// What each soak cycle asks of the simulator: outcomes and faults drawn at random from a seed. Free of
+// What each soak cycle asks of the simulator, drawn from a seed: the kinds of cycle dealt from a
+// shuffled deck, and the programmer faults dealt from decks of their own that hold every fault at
+// every moment in every phase and generation, so that a few hundred cycles cover them all. Free of
 // the Windows API, so the same seed gives the same plan everywhere.
 #pragma once
 
@@ -11,59 +13,74 @@
 
 namespace soak {
 
-// The kinds of cycle the soak draws from; each round of draws holds every kind at least once.
 enum class CycleKind {
-    Plain,        // an outcome of any kind, no fault
+    Plain,        // programming with an outcome of any kind, no fault
+    Erase,        // "Erase chip": erase, unsecure and program, no fault
     ClosePolicy,  // a window that answers close requests late or never
-    Exit,         // the programmer ends abruptly
-    CloseMain,    // the programmer's main window closes
-    Hang,         // the programmer stops answering for a while
     Twice,        // the outcome window shows twice
     LongTitle,    // the outcome window's title is longer than 259 characters
     LongText,     // the outcome window's text is longer than 259 characters
-    Erase,        // "Erase chip": erase and unsecure first, with a fault in one of the three operations
+    Exit,         // the programmer ends abruptly
+    CloseMain,    // the programmer's main window closes
+    Hang,         // the programmer stops answering as a command arrives or while it works
+    CloseHang,    // the programmer stops answering while a result window is being closed
 };
 
 const char* CycleKindName(CycleKind kind);
-const std::vector<CycleKind>& AllCycleKinds();
+
+// One fault at one moment in one phase of one generation, e.g. "hang=outcome/unsecure/dialog"; the
+// simulator's record names a fault that struck the same way.
+std::string FaultCellName(const std::string& fault, const std::string& moment, const std::string& phase, bool qt);
 
 struct CyclePlan {
     CycleKind kind = CycleKind::Plain;
     bool qt = false;       // the simulator plays the Qt generation
     bool erase = false;    // "Erase chip" is checked for this cycle
     std::string outcomes;  // the simulator's outcome list for the cycle (the operations in turn)
+    // Presses of Run: a second one follows as soon as the first ends, while the windows the first
+    // left behind (a result window that hangs as it is closed, or stays) are still open.
+    int runs = 1;
 };
 
 class SoakPlanner {
 public:
-    SoakPlanner(uint32_t seed, Generation generation, int hangMs);
+    SoakPlanner(uint32_t seed, Generation generation);
 
     CyclePlan Next();
 
-    // One round of draws: the cycle kinds in the numbers they are drawn per round (12 in the dialog
-    // generation, so 12 cycles cover every kind).
-    static std::vector<CycleKind> Round(bool withErase);
+    // The names of every fault cell the plan deals in this generation.
+    std::vector<std::string> FaultCells() const;
 
 private:
+    struct FaultCell {
+        std::string fault;  // "exit=working", "hang=outcome/6000"
+        int phase;          // 0 erase, 1 unsecure, 2 program
+        bool qt;
+    };
+    template <typename T>
+    struct Deck {
+        std::vector<T> cards;
+        std::vector<T> left;
+    };
+
     uint32_t Pick(uint32_t count);
     template <size_t N>
-    const char* PickFrom(const char* const (&items)[N]) {
+    std::string PickFrom(const char* const (&items)[N]) {
         return items[Pick(N)];
     }
-    CycleKind Draw();
-    bool ChooseGeneration(CycleKind kind);
-    // "exit=working", "hang=outcome/8000": the named fault (or any, when null) at a random moment.
-    std::string FaultText(const char* fault);
-    // The outcome list of a cycle that only programs.
-    std::string ProgramOutcomes(CycleKind kind);
-    // The outcome list of an erase cycle: erase, unsecure, program.
-    std::string EraseOutcomes();
+    template <typename T>
+    T Deal(Deck<T>& deck);
+    void AddFaultCells(Deck<FaultCell>& deck, const char* fault, std::vector<const char*> moments);
+    // The outcomes of programming from |item| on, with the successes its restarts take.
+    std::string Programming(const std::string& item, bool qt, bool erase);
+    CyclePlan FaultPlan(CycleKind kind, const FaultCell& cell);
 
     std::mt19937 m_random;
     Generation m_generation;
-    int m_hangMs;
     bool m_qt = false;
-    std::vector<CycleKind> m_deck;
+    Deck<CycleKind> m_kinds;
+    Deck<FaultCell> m_exits, m_closeMains, m_hangs, m_closeHangs;
+    Deck<CyclePlan> m_closePolicies;
 };
 
 }  // namespace soak

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace soak {
 
@@ -11,29 +12,26 @@ struct SoakFigures {
     uint32_t seed = 0;
     int cyclesPlanned = 0;
     int cyclesRun = 0;
+    int runs = 0;  // presses of Run
     std::string generation;
     std::map<std::string, int> cycleKinds;    // what the soak asked for, by kind of cycle
-    std::map<std::string, int> faultsStruck;  // what the simulator logs say struck, by fault and moment
-    std::map<std::string, int> ends;          // how the cycles ended: green, red, J-Flash missing, stuck
+    std::vector<std::string> faultCells;      // every fault cell the plan deals
+    std::map<std::string, int> faultsStruck;  // what the simulator records say struck, by cell
+    std::map<std::string, int> ends;          // how the presses ended: green, red, J-Flash missing, stuck
     int count = 0;                            // "counter" in Tallyburn.ini at the end
-    int resultsClosed = 0;                    // programming results Tallyburn closed, by the simulator logs
+    std::map<std::string, int> takes;         // results Tallyburn took, by operation, by the records
     int miscounts = 0;
-    int stuck = 0;         // cycles without an end state in time, or after which Tallyburn did not answer
-    int unanswered = 0;    // of those, the ones after which Tallyburn did not answer
-    int missingBoxes = 0;  // "Cann't find J-Flash Window." answered
-    int simulatorStarts = 0;
-    int simulatorKills = 0;  // simulators that had to be stopped because they did not settle
-    int tallyburnRestarts = 0;
+    int doubleTakes = 0;
+    int wrongTakes = 0;
+    int stuck = 0;  // presses without an end state in time, or after which Tallyburn did not answer
     int longestCycleMs = 0;
-    std::string longestCycle;  // the plan of the longest cycle
+    std::string longestCycle;  // the plan of the longest press
 
-    bool Passed() const { return miscounts == 0 && stuck == 0; }
+    bool Passed() const { return miscounts == 0 && doubleTakes == 0 && wrongTakes == 0 && stuck == 0; }
 };
 
-// "close-main 1, exit 2" (sorted by name), or "none".
-std::string FormatTally(const std::map<std::string, int>& tally);
-
-// The closing summary: cycles run, faults injected by kind, miscounts, stuck cycles, the seed.
+// The closing summary: cycles run, the fault cells struck, miscounts, double and wrong takes, stuck
+// cycles, the seed.
 std::string FormatFigures(const SoakFigures& figures);
 
 }  // namespace soak

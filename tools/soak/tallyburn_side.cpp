@@ -74,7 +74,6 @@ bool TallyburnSide::AnswerMessageBox(CycleResult& result, bool runWasOff) {
         ++result.missingBoxes;
         result.missingAtRun = result.missingAtRun || !runWasOff;
     } else {
-        ++result.otherBoxes;
         std::printf("    unexpected message box: \"%s\"\n", text.c_str());
     }
     ClickButton(box, IDOK);

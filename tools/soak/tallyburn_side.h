@@ -18,7 +18,6 @@ struct CycleResult {
     bool missingAtRun = false;  // Run found no J-Flash: the message box, and no cycle
     bool toolEnded = false;     // the Tallyburn process ended during the cycle
     int missingBoxes = 0;       // "Cann't find J-Flash Window." boxes answered
-    int otherBoxes = 0;         // any other message box (answered with OK)
     DisplayState state = DisplayState::Unknown;
     bool runEnabled = false;
     DWORD milliseconds = 0;
