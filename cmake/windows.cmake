@@ -42,6 +42,11 @@ add_subdirectory(tools/operator)
 add_subdirectory(tools/soak)
 add_subdirectory(tools/render)
 
+# What tools/package.sh ships: the tool, the simulator for rehearsals on the line PC, and the guide.
+install(TARGETS Tallyburn RUNTIME DESTINATION .)
+install(TARGETS JFlashSim RUNTIME DESTINATION rehearsal)
+install(FILES docs/line-guide.md docs/line-guide.png DESTINATION .)
+
 # The tests build GoogleTest from its sources (Debian's googletest package by default).
 option(TALLYBURN_TESTS "Build the Windows tests" ON)
 set(TALLYBURN_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the tests")
