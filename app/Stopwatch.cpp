@@ -1,7 +1,5 @@
 #include "app/Stopwatch.h"
 
-#include <ctime>
-
 #include "framework/Seams.h"
 
 CStopwatch::CStopwatch() : m_start{} {
@@ -13,5 +11,5 @@ void CStopwatch::Restart() {
 }
 
 int CStopwatch::ElapsedSeconds() const {
-    return static_cast<int>(::difftime(Seams().time(), m_start.time));
+    return static_cast<int>(Seams().time() - m_start.time);
 }

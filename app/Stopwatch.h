@@ -12,5 +12,5 @@ public:
     int ElapsedSeconds() const;
 
 private:
-    struct _timeb m_start;
+    struct __timeb64 m_start;
 };

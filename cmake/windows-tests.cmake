@@ -3,7 +3,7 @@
 # that nothing has to run at build time.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${TALLYBURN_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # tb_add_wine_tests(<target> <sources...>): one ctest entry per TEST/TEST_F suite found in the sources.
 function(tb_add_wine_tests target)

@@ -6,6 +6,7 @@
 // The fitted control points depend on every product being rounded on its own (no fused multiply-add).
 #pragma STDC FP_CONTRACT OFF
 #endif
+// Magnitudes come from std::abs: the 32-bit MinGW headers implement fabs with the x87 unit.
 
 namespace {
 
@@ -80,7 +81,7 @@ double PointError(const CubicCoefficients& x,
         } else if (t2 > 1.0) {
             t2 = 1.0;
         }
-        if (std::fabs(t2 - t1) < 0.001) {
+        if (std::abs(t2 - t1) < 0.001) {
             break;
         }
         t0 = t1;
@@ -162,7 +163,7 @@ void SearchCoordinate(double& v,
             v = saved;
             step = step * -0.3333333333333333;
         }
-    } while (std::fabs(step) >= 0.01);
+    } while (std::abs(step) >= 0.01);
     NoteCoordinateMoves(diagnostics, moves, false);
 }
 

@@ -17,10 +17,11 @@ struct SystemSeams {
     std::function<BOOL(const char* sound, HMODULE module, DWORD flags)> playSound;
     // Sleep(milliseconds).
     std::function<void(DWORD milliseconds)> sleep;
-    // _ftime(record): the current time with milliseconds.
-    std::function<void(struct _timeb* record)> ftime;
-    // time(nullptr): the current calendar time in whole seconds.
-    std::function<time_t()> time;
+    // _ftime64(record): the current time with milliseconds. The clock is 64-bit in both builds: the
+    // 32-bit C runtime's time_t, time and _ftime end in January 2038.
+    std::function<void(struct __timeb64* record)> ftime;
+    // _time64(nullptr): the current calendar time in whole seconds.
+    std::function<__time64_t()> time;
     // GetTickCount64(): milliseconds of a clock that only goes forward.
     std::function<ULONGLONG()> tickCount;
     // PostMessageA(window, message, wParam, lParam): messages to another application's windows.

@@ -27,6 +27,8 @@ want x11-utils xwininfo
 want clang clang++
 want libclang-rt-14-dev /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
 want libbenchmark-dev /usr/include/benchmark/benchmark.h
+want zip zip
+want unzip unzip
 
 if ((${#need[@]} == 0)); then
     echo "install-deps: everything is present"

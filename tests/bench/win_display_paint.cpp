@@ -60,7 +60,7 @@ SIZE CounterControlSize() {
     for (const char* c = "MS Sans Serif"; *c != '\0'; ++c)
         t[at++] = static_cast<WORD>(*c);
     HWND dialog = ::CreateDialogIndirectParamA(
-        nullptr, header, nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        nullptr, header, nullptr, [](HWND, UINT, WPARAM, LPARAM) CALLBACK -> INT_PTR { return FALSE; }, 0);
     RECT r{0, 0, 82, 50};
     ::MapDialogRect(dialog, &r);
     ::DestroyWindow(dialog);

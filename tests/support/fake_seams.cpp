@@ -29,13 +29,13 @@ FakeSeams::FakeSeams() {
         if (onSleep)
             onSleep(milliseconds);
     };
-    seams.ftime = [this](struct _timeb* record) {
-        record->time = static_cast<time_t>(m_nowMs / 1000);
+    seams.ftime = [this](struct __timeb64* record) {
+        record->time = static_cast<__time64_t>(m_nowMs / 1000);
         record->millitm = static_cast<unsigned short>(m_nowMs % 1000);
         record->timezone = 0;
         record->dstflag = 0;
     };
-    seams.time = [this] { return static_cast<time_t>(m_nowMs / 1000); };
+    seams.time = [this] { return static_cast<__time64_t>(m_nowMs / 1000); };
     seams.tickCount = [this] { return static_cast<ULONGLONG>(m_nowMs); };
     seams.setTimer = [this](HWND window, UINT_PTR id, UINT milliseconds) {
         m_timers[{window, id}] = milliseconds;

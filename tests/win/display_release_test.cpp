@@ -14,16 +14,21 @@
 #include "display/segment_style.h"
 #include "tests/win/display_canvas.h"
 
-// The linker's import slots: every call of these functions in the program goes through them.
-extern "C" {
-extern decltype(&::CreatePen) __imp_CreatePen;
-extern decltype(&::CreateSolidBrush) __imp_CreateSolidBrush;
-extern decltype(&::CreateCompatibleBitmap) __imp_CreateCompatibleBitmap;
-extern decltype(&::CreateCompatibleDC) __imp_CreateCompatibleDC;
-extern decltype(&::PathToRegion) __imp_PathToRegion;
-extern decltype(&::DeleteDC) __imp_DeleteDC;
-extern decltype(&::SetWindowRgn) __imp_SetWindowRgn;
-}
+// The linker's import slots: every call of these functions in the program goes through them. On 32-bit
+// Windows their symbols carry the stdcall decoration (the bytes of arguments).
+#ifdef _WIN64
+#define IMPORT_SLOT(function, argumentBytes) extern decltype(&::function) imp_##function __asm__("__imp_" #function)
+#else
+#define IMPORT_SLOT(function, argumentBytes) \
+    extern decltype(&::function) imp_##function __asm__("__imp__" #function "@" #argumentBytes)
+#endif
+IMPORT_SLOT(CreatePen, 12);
+IMPORT_SLOT(CreateSolidBrush, 4);
+IMPORT_SLOT(CreateCompatibleBitmap, 12);
+IMPORT_SLOT(CreateCompatibleDC, 4);
+IMPORT_SLOT(PathToRegion, 4);
+IMPORT_SLOT(DeleteDC, 4);
+IMPORT_SLOT(SetWindowRgn, 12);
 
 namespace {
 
@@ -49,26 +54,26 @@ H Record(H object) {
 }
 
 // Each holds its recorder, and the real function while the slots are exchanged.
-decltype(&::CreatePen) g_createPen = [](int s, int w, COLORREF c) { return Record(g_createPen(s, w, c)); };
-decltype(&::CreateSolidBrush) g_createSolidBrush = [](COLORREF c) { return Record(g_createSolidBrush(c)); };
-decltype(&::CreateCompatibleBitmap) g_createBitmap = [](HDC dc, int w, int h) {
+decltype(&::CreatePen) g_createPen = [](int s, int w, COLORREF c) WINAPI { return Record(g_createPen(s, w, c)); };
+decltype(&::CreateSolidBrush) g_createSolidBrush = [](COLORREF c) WINAPI { return Record(g_createSolidBrush(c)); };
+decltype(&::CreateCompatibleBitmap) g_createBitmap = [](HDC dc, int w, int h) WINAPI {
     return Record(g_createBitmap(dc, w, h));
 };
-decltype(&::PathToRegion) g_pathToRegion = [](HDC dc) { return Record(g_pathToRegion(dc)); };
-decltype(&::CreateCompatibleDC) g_createDC = [](HDC dc) {
+decltype(&::PathToRegion) g_pathToRegion = [](HDC dc) WINAPI { return Record(g_pathToRegion(dc)); };
+decltype(&::CreateCompatibleDC) g_createDC = [](HDC dc) WINAPI {
     HDC created = Record(g_createDC(dc));
     if (created != nullptr)
         g_watch.contexts[created] = Selected(created);
     return created;
 };
-decltype(&::DeleteDC) g_deleteDC = [](HDC dc) {
+decltype(&::DeleteDC) g_deleteDC = [](HDC dc) WINAPI {
     const auto it = g_watch.contexts.find(dc);
     if (it != g_watch.contexts.end() && Selected(dc) != it->second)
         g_watch.faults += "context deleted with objects of ours selected; ";
     g_watch.contexts.erase(dc);
     return g_deleteDC(dc);
 };
-decltype(&::SetWindowRgn) g_setWindowRgn = [](HWND window, HRGN region, BOOL redraw) {
+decltype(&::SetWindowRgn) g_setWindowRgn = [](HWND window, HRGN region, BOOL redraw) WINAPI {
     g_watch.ownedByWindows.insert(region);
     return g_setWindowRgn(window, region, redraw);
 };
@@ -82,13 +87,13 @@ void Exchange(F& slot, F& other) {
 }
 
 void ExchangeSlots() {
-    Exchange(__imp_CreatePen, g_createPen);
-    Exchange(__imp_CreateSolidBrush, g_createSolidBrush);
-    Exchange(__imp_CreateCompatibleBitmap, g_createBitmap);
-    Exchange(__imp_PathToRegion, g_pathToRegion);
-    Exchange(__imp_CreateCompatibleDC, g_createDC);
-    Exchange(__imp_DeleteDC, g_deleteDC);
-    Exchange(__imp_SetWindowRgn, g_setWindowRgn);
+    Exchange(imp_CreatePen, g_createPen);
+    Exchange(imp_CreateSolidBrush, g_createSolidBrush);
+    Exchange(imp_CreateCompatibleBitmap, g_createBitmap);
+    Exchange(imp_PathToRegion, g_pathToRegion);
+    Exchange(imp_CreateCompatibleDC, g_createDC);
+    Exchange(imp_DeleteDC, g_deleteDC);
+    Exchange(imp_SetWindowRgn, g_setWindowRgn);
 }
 
 // Runs one paint under the watch; returns what went wrong, empty when nothing did.

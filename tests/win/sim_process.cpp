@@ -41,7 +41,7 @@ std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> found;
     EnumChildWindows(
         parent,
-        [](HWND child, LPARAM list) -> BOOL {
+        [](HWND child, LPARAM list) CALLBACK -> BOOL {
             reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
             return TRUE;
         },
@@ -148,7 +148,7 @@ HWND Sim::WaitForWindow(const std::string& title, DWORD timeoutMs) const {
 int Sim::VisibleWindowCount() const {
     std::pair<DWORD, int> count = {m_process.Id(), 0};
     EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
+        [](HWND hwnd, LPARAM param) CALLBACK -> BOOL {
             auto* c = reinterpret_cast<std::pair<DWORD, int>*>(param);
             DWORD pid = 0;
             GetWindowThreadProcessId(hwnd, &pid);
