@@ -1,34 +1,17 @@
 // The production log of the real Tallyburn.exe against the simulator: every event and cause of a
 // session, a file held by another program, and a folder that cannot be written.
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <regex>
-#include <string>
 #include <utility>
 
+#include "tests/e2e/end_to_end.h"
 #include "tests/support/csv_reader.h"
-#include "tests/support/temp_folder.h"
-#include "tools/remote/process_control.h"
-#include "tools/remote/tool_remote.h"
 
 namespace {
 
-constexpr int kEraseChip = 1006;
-constexpr int kClear = 1003;
-
-class LogEndToEnd : public ::testing::Test {
+class LogEndToEnd : public EndToEnd {
 protected:
     void Start(const std::string& outcomes, const std::string& logValue) {
-        WriteFile(m_folder.File("Tallyburn.ini"), "[setup]\r\nontop=1\r\nend_delay=0\r\nlog=" + logValue + "\r\n");
-        ::CopyFileA((ProgramFolder() + "\\Tallyburn.exe").c_str(), m_folder.File("Tallyburn.exe").c_str(), FALSE);
-        ASSERT_TRUE(m_simulator.Start(ProgramFolder() + "\\JFlashSim.exe", "--work-ms 300 --outcomes " + outcomes,
-                                      m_folder.Path()));
-        ASSERT_NE(WaitForProcessWindow(m_simulator.Id(), "MainWindow", nullptr), nullptr);
-        ASSERT_TRUE(m_tallyburn.Start(m_folder.File("Tallyburn.exe"), "", m_folder.Path()));
-        m_window = WaitForProcessWindow(m_tallyburn.Id(), "#32770", "Tallyburn 2.1");
-        ASSERT_NE(m_window, nullptr);
-        m_remote = std::make_unique<ToolRemote>(m_window, m_tallyburn.Id(), m_folder.File("Tallyburn.ini"));
+        EndToEnd::Start("--outcomes " + outcomes, "[setup]\r\nontop=1\r\nend_delay=0\r\nlog=" + logValue + "\r\n");
     }
     DisplayState PressRun() {
         const CycleOutcome outcome = m_remote->PressRun();
@@ -43,15 +26,6 @@ protected:
         }
         return outcome.missingJFlash ? DisplayState::Unknown : outcome.state;
     }
-    void Click(int id) {
-        const UINT before = ::IsDlgButtonChecked(m_window, id);
-        ClickButton(m_window, id);
-        EXPECT_TRUE(WaitUntil([&] { return ::IsDlgButtonChecked(m_window, id) != before; }));
-    }
-    bool CloseTallyburn() {
-        ::PostMessageA(m_window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return m_tallyburn.WaitForExit(10000);
-    }
     HANDLE Hold(const std::string& path, DWORD sharing) {
         return ::CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
     }
@@ -59,12 +33,6 @@ protected:
         return WaitUntil([&] { return ReadFile(Log()).find(text) != std::string::npos; }, 15000);
     }
     std::string Log() const { return m_folder.File("Tallyburn-log.csv"); }
-
-    TempFolder m_folder;
-    ChildProcess m_simulator;
-    ChildProcess m_tallyburn;
-    HWND m_window = nullptr;
-    std::unique_ptr<ToolRemote> m_remote;
 };
 
 // A record's fields after the time, which must be ISO 8601 with the offset.
@@ -86,14 +54,14 @@ TEST_F(LogEndToEnd, ASessionLogsEveryEventWithItsCountSecondsEraseAndCause) {
         EXPECT_EQ(PressRun(), DisplayState::Red);
     EXPECT_EQ(PressRun(), DisplayState::Green) << "after a retry";
     EXPECT_EQ(PressRun(), DisplayState::Red) << "silence";
-    ClickButton(m_window, kClear);
+    ClickButton(m_window, IDC_CLEAR);
     HWND box = WaitForMessageBox(m_tallyburn.Id(), "Tallyburn");
     ASSERT_NE(box, nullptr);
     ClickButton(box, IDYES);
     ASSERT_TRUE(WaitUntil([&] { return m_remote->StoredCount(-1) == 0; }));
-    Click(kEraseChip);
+    Toggle(IDC_ERASE_CHIP);
     EXPECT_EQ(PressRun(), DisplayState::Green);
-    Click(kEraseChip);
+    Toggle(IDC_ERASE_CHIP);
     EXPECT_EQ(PressRun(), DisplayState::Red) << "J-Flash closed while it worked";
     EXPECT_EQ(PressRun(), DisplayState::Unknown) << "J-Flash is gone";
     ASSERT_TRUE(CloseTallyburn());

@@ -44,18 +44,6 @@ TEST_F(CycleTest, EraseUnsecureProgramSucceeds) {
     EXPECT_EQ(Sounds(), std::vector<UINT>{IDR_WAVE_START});
 }
 
-TEST_F(CycleTest, AlternativeResultWindowsCountInTheErasePhases) {
-    CheckErase();
-    ClickRun();
-    Programmer().Open(kTitleText + " ", {}, true);
-    Tick(CTallyburnDialog::ErasePollTimer);
-    EXPECT_EQ(Dialog().m_eraseStage, 1);
-    Programmer().Open(kTitleText + " ", {"some text"}, true);
-    Tick(CTallyburnDialog::ErasePollTimer);
-    EXPECT_EQ(Dialog().m_eraseStage, 0);
-    EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{633, 626, 642}));
-}
-
 TEST_F(CycleTest, ErrorOrEmulatorSelectionWhileErasingFails) {
     CheckErase();
     ClickRun();

@@ -1,29 +1,20 @@
 // The programming path of the cycle: start, start delay, result poll, success and its counting.
 #include "tests/support/cycle_fixture.h"
 
-using Generation = FakeProgrammer::Generation;
-
-TEST_F(CycleTest, RunStartsProgrammingAndTheStartDelay) {
+TEST_F(CycleTest, SuccessAfterTheStartDelayWaitsEndDelayClosesCountsAndTurnsGreen) {
     ClickRun();
     ExpectRunning();
     EXPECT_EQ(Programmer().Commands(), std::vector<UINT>{642});
     EXPECT_EQ(Timers(), (std::vector<UINT_PTR>{CTallyburnDialog::ElapsedTimer, CTallyburnDialog::StartDelayTimer}));
     EXPECT_EQ(Fake().TimerPeriod(m_harness.Window(), CTallyburnDialog::StartDelayTimer), 1000u);
-    EXPECT_EQ(Sounds(), std::vector<UINT>{IDR_WAVE_START});
     EXPECT_STREQ(Dialog().m_appTitle, kTitle);
-
     ASSERT_TRUE(Tick(CTallyburnDialog::StartDelayTimer));
     EXPECT_EQ(Timers(), (std::vector<UINT_PTR>{CTallyburnDialog::ResultPollTimer, CTallyburnDialog::ElapsedTimer}));
     EXPECT_EQ(Fake().TimerPeriod(m_harness.Window(), CTallyburnDialog::ResultPollTimer), 100u);
-}
 
-TEST_F(CycleTest, SuccessWaitsEndDelayClosesTheWindowCountsAndTurnsGreen) {
-    StartPolling();
-    ASSERT_TRUE(Tick(CTallyburnDialog::ResultPollTimer));
     HWND result = Programmer().Open(kTitle, {kProgramOk});
     Fake().onSleep = [&](DWORD) { EXPECT_TRUE(::IsWindow(result)) << "closed only after the pause"; };
     ASSERT_TRUE(Tick(CTallyburnDialog::ResultPollTimer));
-
     EXPECT_EQ(Fake().Sleeps(), std::vector<DWORD>{350});
     EXPECT_FALSE(::IsWindow(result));
     ExpectSucceeded(1);
@@ -34,77 +25,74 @@ TEST_F(CycleTest, SuccessWaitsEndDelayClosesTheWindowCountsAndTurnsGreen) {
 }
 
 TEST_F(CycleTest, CountsEverySuccessAndShowsAtLeastThreeDigits) {
-    m_harness.WriteIni("[setup]\r\ncounter=6\r\nend_delay=0\r\n");
+    m_harness.WriteIni("[setup]\r\ncounter=998\r\nend_delay=0\r\n");
     m_harness.Open();
-    for (int expected : {7, 8}) {
+    for (const char* shown : {"999", "1000"}) {
         StartPolling();
         Programmer().Open(kTitle, {kProgramOk});
         ASSERT_TRUE(Tick(CTallyburnDialog::ResultPollTimer));
-        ExpectSucceeded(expected);
+        EXPECT_STREQ(Dialog().m_display.m_text, shown);
+        EXPECT_EQ(m_harness.IniString("counter"), shown);
     }
-    EXPECT_STREQ(Dialog().m_display.m_text, "008");
     EXPECT_EQ(Fake().Sleeps(), (std::vector<DWORD>{0, 0}));
+}
 
-    m_harness.WriteIni("[setup]\r\ncounter=999\r\n");
-    m_harness.Open();
+TEST_F(CycleTest, ResultUnderTheAlternativeTitleCountsWithTheSpecialChildOrTheText) {
     StartPolling();
-    Programmer().Open(kTitle, {kProgramOk});
+    HWND plain = Programmer().Open(std::string(kTitle) + " ", {"anything at all"});
     Tick(CTallyburnDialog::ResultPollTimer);
-    EXPECT_STREQ(Dialog().m_display.m_text, "1000");
-    EXPECT_EQ(m_harness.IniString("counter"), "1000");
-}
-
-TEST_F(CycleTest, ResultWithoutTheSuccessTextNeitherSucceedsNorFails) {
-    StartPolling();
-    HWND result = Programmer().Open(kTitle, {"Programming aborted by user"});
-    for (int tick = 0; tick < 10; ++tick)
-        Tick(CTallyburnDialog::ResultPollTimer);
-    EXPECT_TRUE(::IsWindow(result));
-    ExpectRunning();
-    EXPECT_EQ(Dialog().m_missingPolls, 10);
-}
-
-TEST_F(CycleTest, AlternativeTitleWithTheSpecialChildIsASuccessWhateverItSays) {
-    StartPolling();
+    EXPECT_TRUE(::IsWindow(plain)) << "neither the text nor the special child";
     HWND result = Programmer().Open(std::string(kTitle) + " ", {"anything at all"}, true);
     Tick(CTallyburnDialog::ResultPollTimer);
     EXPECT_FALSE(::IsWindow(result));
     ExpectSucceeded(1);
 
+    ::DestroyWindow(plain);
     StartPolling();
-    HWND plain = Programmer().Open(std::string(kTitle) + " ", {kProgramOk});
+    HWND text = Programmer().Open(std::string(kTitle) + " ", {kProgramOk});
     Tick(CTallyburnDialog::ResultPollTimer);
-    EXPECT_FALSE(::IsWindow(plain)) << "the success text counts under the alternative title too";
+    EXPECT_FALSE(::IsWindow(text));
     ExpectSucceeded(2);
 }
 
-TEST_F(CycleTest, FiftyPollsWithoutAnyAwaitedWindowFailTheWorkingWindowResetsTheCount) {
+TEST_F(CycleTest, FiftyPollsWithoutAnAwaitedWindowFailTheWorkingWindowAndOtherTextsDoNot) {
     StartPolling();
+    HWND other = Programmer().Open(kTitle, {"Programming aborted by user"});  // neither success nor failure
     for (int tick = 0; tick < 49; ++tick)
         Tick(CTallyburnDialog::ResultPollTimer);
     ExpectRunning();
     HWND working = Programmer().Open("J-Flash");
     Tick(CTallyburnDialog::ResultPollTimer);
-    EXPECT_EQ(Dialog().m_missingPolls, 0);
+    EXPECT_EQ(Dialog().m_missingPolls, 0) << "the working window starts the count again";
     ::DestroyWindow(working);
     for (int tick = 0; tick < 49; ++tick)
         Tick(CTallyburnDialog::ResultPollTimer);
     ExpectRunning();
     Tick(CTallyburnDialog::ResultPollTimer);
     ExpectFailed();
+    EXPECT_TRUE(::IsWindow(other));
     EXPECT_EQ(Dialog().m_counter, 0);
     EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{642, 601}));
 }
 
-TEST_F(CycleTest, ChecksRunInOrderErrorWarningResultEmulator) {
+TEST_F(CycleTest, ChecksRunInOrderErrorWarningResultEmulatorAndWhatFailsStaysOpen) {
     StartPolling();
     HWND error = Programmer().Open(std::string(kTitle) + " Error", {"Target voltage too low."});
     HWND warning = Programmer().Open(std::string(kTitle) + " Warning", {"Check the target."});
     HWND result = Programmer().Open(kTitle, {kProgramOk});
     HWND emulator = Programmer().Open(kEmulatorTitle);
+    // The failure sound comes after the display has turned red and Run is on.
+    Fake().onSound = [&](UINT id) {
+        if (id == IDR_WAVE_FAILURE) {
+            EXPECT_EQ(Lit(), 0x0000FFu);
+            EXPECT_TRUE(RunEnabled());
+        }
+    };
     Tick(CTallyburnDialog::ResultPollTimer);
     ExpectFailed();
+    EXPECT_EQ(Sounds(), (std::vector<UINT>{IDR_WAVE_START, IDR_WAVE_FAILURE}));
     EXPECT_TRUE(::IsWindow(error)) << "error windows stay open for the operator";
+    EXPECT_EQ(Programmer().CloseRequests(error), 0);
 
     ::DestroyWindow(error);
     StartPolling();
@@ -117,7 +105,6 @@ TEST_F(CycleTest, ChecksRunInOrderErrorWarningResultEmulator) {
     StartPolling();
     Tick(CTallyburnDialog::ResultPollTimer);
     ExpectSucceeded(1);
-    EXPECT_TRUE(::IsWindow(emulator));
 
     StartPolling();
     Tick(CTallyburnDialog::ResultPollTimer);
@@ -126,38 +113,33 @@ TEST_F(CycleTest, ChecksRunInOrderErrorWarningResultEmulator) {
     EXPECT_EQ(Dialog().m_counter, 1);
 }
 
-TEST_F(CycleTest, FailureSoundFollowsTheRedDisplayAndTheEnabledButton) {
-    StartPolling();
-    Programmer().Open(std::string(kTitle) + " Warning");
-    bool checked = false;
-    Fake().onSound = [&](UINT id) {
-        if (id != IDR_WAVE_FAILURE)
-            return;
-        checked = true;
-        EXPECT_EQ(Lit(), 0x0000FFu);
-        EXPECT_TRUE(RunEnabled());
-    };
-    Tick(CTallyburnDialog::ResultPollTimer);
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(Sounds(), (std::vector<UINT>{IDR_WAVE_START, IDR_WAVE_FAILURE}));
-}
-
-TEST_F(CycleTest, EnterStartsACycleFromAnyControl) {
+TEST_F(CycleTest, EnterStartsACycleFromAnyControlEvenWhileOneRuns) {
     m_harness.PressKey(IDC_ALWAYS_ON_TOP, VK_RETURN);
     ExpectRunning();
-    EXPECT_EQ(Programmer().Commands(), std::vector<UINT>{642});
-    // Enter again while the cycle runs starts it again: nothing stops a second press.
     m_harness.PressKey(IDC_CLEAR, VK_RETURN);
     EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{642, 642}));
     EXPECT_EQ(Sounds(), (std::vector<UINT>{IDR_WAVE_START, IDR_WAVE_START}));
 }
 
-TEST_F(CycleTest, RunWhileJFlashIsMissingLeavesARunningCycleAlone) {
+TEST_F(CycleTest, RunWithoutJFlashShowsTheMessageAndLeavesARunningCycleAlone) {
+    Programmer().CloseMain();
+    Fake().Answer(IDOK);
+    ClickRun();
+    ASSERT_EQ(Fake().MessageBoxes().size(), 1u);
+    EXPECT_EQ(Fake().MessageBoxes()[0].text, "Cann't find J-Flash Window.");
+    EXPECT_EQ(Fake().MessageBoxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    EXPECT_EQ(Fake().MessageBoxes()[0].caption, "Tallyburn");
+    EXPECT_TRUE(RunEnabled());
+    EXPECT_EQ(Lit(), 0x00FF00u);
+    EXPECT_EQ(Timers(), std::vector<UINT_PTR>{CTallyburnDialog::ElapsedTimer});
+    EXPECT_TRUE(Sounds().empty());
+
+    Attach(FakeProgrammer::Generation::Dialog);
     StartPolling();
     Programmer().CloseMain();
     Fake().Answer(IDOK);
     Dialog().Run();
-    EXPECT_EQ(Fake().MessageBoxes().size(), 1u);
+    EXPECT_EQ(Fake().MessageBoxes().size(), 2u);
     ExpectRunning();
     EXPECT_TRUE(Fake().TimerRunning(m_harness.Window(), CTallyburnDialog::ResultPollTimer));
 }

@@ -1,4 +1,5 @@
-// The executable's resources: the dialog template, the icon, the sounds and the version block.
+// The executable's resources as the window and the sounds use them. That they exist, their sizes and
+// the version numbers are checked on both builds by tools/check-exe.sh.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -20,188 +21,121 @@ std::vector<unsigned char> Resource(const char* type, UINT id) {
     return std::vector<unsigned char>(data, data + ::SizeofResource(module, found));
 }
 
-// Reads the parts of an extended dialog template in order.
-class TemplateReader {
-public:
-    explicit TemplateReader(const std::vector<unsigned char>& bytes) : m_bytes(bytes) {}
-    WORD Word() {
-        WORD value;
-        std::memcpy(&value, &m_bytes.at(m_at), 2);
-        m_at += 2;
+// Reads an extended dialog template front to back.
+struct TemplateReader {
+    const std::vector<unsigned char>& bytes;
+    size_t at = 0;
+    unsigned Get(size_t size) {
+        unsigned value = 0;
+        std::memcpy(&value, &bytes.at(at), size);
+        at += size;
         return value;
     }
-    DWORD Dword() {
-        DWORD value;
-        std::memcpy(&value, &m_bytes.at(m_at), 4);
-        m_at += 4;
-        return value;
-    }
-    short Short() { return static_cast<short>(Word()); }
-    // A string or an ordinal (0xFFFF followed by the ordinal), given back as text or "#ordinal".
-    std::string NameOrOrdinal() {
-        if (Peek() == 0xFFFF) {
-            Word();
-            return "#" + std::to_string(Word());
-        }
+    int Short() { return static_cast<short>(Get(2)); }
+    // A string, or an ordinal given back as "#ordinal".
+    std::string Name() {
+        if (Get(2) == 0xFFFF)
+            return "#" + std::to_string(Get(2));
+        at -= 2;
         std::string text;
-        for (WORD c = Word(); c != 0; c = Word())
+        for (unsigned c = Get(2); c != 0; c = Get(2))
             text += static_cast<char>(c);
         return text;
     }
-    void AlignDword() { m_at = (m_at + 3) & ~static_cast<size_t>(3); }
-
-private:
-    WORD Peek() const {
-        WORD value;
-        std::memcpy(&value, &m_bytes.at(m_at), 2);
-        return value;
-    }
-    const std::vector<unsigned char>& m_bytes;
-    size_t m_at = 0;
-};
-
-struct ControlRow {
-    int id;
-    const char* windowClass;
-    const char* text;
-    short x, y, cx, cy;
-    DWORD style;
 };
 
 }  // namespace
 
-TEST(Resources, DialogTemplateMatchesTheLayout) {
+TEST(Resources, DialogTemplateHasTheWindowsStyleFontAndControlsInTabOrder) {
     const std::vector<unsigned char> bytes = Resource(MAKEINTRESOURCEA(5), IDD_TALLYBURN_DIALOG);  // RT_DIALOG
     ASSERT_FALSE(bytes.empty());
-    TemplateReader in(bytes);
-    EXPECT_EQ(in.Word(), 1);       // version
-    EXPECT_EQ(in.Word(), 0xFFFF);  // extended template
-    in.Dword();                    // help id
-    EXPECT_EQ(in.Dword(), 0x00040000u);
-    EXPECT_EQ(in.Dword(), 0x90CA00C0u);
-    const WORD count = in.Word();
-    ASSERT_EQ(count, 6);
-    EXPECT_EQ(in.Short(), 0);
-    EXPECT_EQ(in.Short(), 0);
-    EXPECT_EQ(in.Short(), 209);
-    EXPECT_EQ(in.Short(), 190);
-    EXPECT_EQ(in.NameOrOrdinal(), "");  // no menu
-    EXPECT_EQ(in.NameOrOrdinal(), "");  // the standard dialog class
-    EXPECT_EQ(in.NameOrOrdinal(), "Tallyburn 2.1");
-    EXPECT_EQ(in.Word(), 8);         // points
-    EXPECT_EQ(in.Word(), 0);         // weight: normal
-    EXPECT_EQ(in.Word() & 0xFF, 0);  // not italic
-    EXPECT_EQ(in.NameOrOrdinal(), "MS Sans Serif");
+    TemplateReader in{bytes};
+    EXPECT_EQ(in.Get(4), 0xFFFF0001u) << "extended template";
+    in.Get(4);  // help id
+    EXPECT_EQ(in.Get(4), 0x00040000u);
+    EXPECT_EQ(in.Get(4), 0x90CA00C0u);
+    ASSERT_EQ(in.Get(2), 6u);
+    EXPECT_EQ((std::vector<int>{in.Short(), in.Short(), in.Short(), in.Short()}), (std::vector<int>{0, 0, 209, 190}));
+    // Braced lists are read left to right: no menu, the standard dialog class, the caption.
+    EXPECT_EQ((std::vector<std::string>{in.Name(), in.Name(), in.Name()}),
+              (std::vector<std::string>{"", "", "Tallyburn 2.1"}));
+    EXPECT_EQ(in.Get(2), 8u) << "points";
+    EXPECT_EQ(in.Get(2), 0u) << "weight: normal";
+    EXPECT_EQ(in.Get(2) & 0xFF, 0u) << "not italic";
+    EXPECT_EQ(in.Name(), "MS Sans Serif");
 
-    const ControlRow expected[] = {
-        {1001, "#128", "Run", 17, 126, 176, 49, 0x50010001},
-        {1002, "#130", "", 64, 35, 82, 50, 0x50000007},
-        {1003, "#128", "Clear", 152, 28, 50, 14, 0x50010000},
-        {1004, "#128", "Allways on top", 7, 7, 64, 10, 0x50010003},
-        {1005, "#130", "-:-", 77, 96, 55, 14, 0x50021201},
-        {1006, "#128", "Erase chip", 7, 21, 50, 10, 0x50010003},
-    };
-    for (const ControlRow& row : expected) {
-        in.AlignDword();
-        in.Dword();  // help id
-        EXPECT_EQ(in.Dword(), 0u) << row.id;
-        EXPECT_EQ(in.Dword(), row.style) << row.id;
-        EXPECT_EQ(in.Short(), row.x) << row.id;
-        EXPECT_EQ(in.Short(), row.y) << row.id;
-        EXPECT_EQ(in.Short(), row.cx) << row.id;
-        EXPECT_EQ(in.Short(), row.cy) << row.id;
-        EXPECT_EQ(static_cast<int>(in.Dword()), row.id);
-        EXPECT_EQ(in.NameOrOrdinal(), row.windowClass) << row.id;
-        EXPECT_EQ(in.NameOrOrdinal(), row.text) << row.id;
-        EXPECT_EQ(in.Word(), 0) << row.id;  // no creation data
-    }
-}
-
-TEST(Resources, SoundsAreMonoSixteenBitPcmOfTheRightLength) {
     const struct {
-        UINT id;
-        DWORD dataBytes;
-    } sounds[] = {{IDR_WAVE_START, 7880}, {IDR_WAVE_FAILURE, 92506}};
-    for (const auto& sound : sounds) {
-        const std::vector<unsigned char> wave = Resource("WAVE", sound.id);
-        ASSERT_GE(wave.size(), 44u) << sound.id;
-        EXPECT_EQ(std::memcmp(wave.data(), "RIFF", 4), 0);
-        EXPECT_EQ(std::memcmp(wave.data() + 8, "WAVEfmt ", 8), 0);
-        WORD format, channels, bits;
-        DWORD rate, dataSize;
-        std::memcpy(&format, wave.data() + 20, 2);
-        std::memcpy(&channels, wave.data() + 22, 2);
-        std::memcpy(&rate, wave.data() + 24, 4);
-        std::memcpy(&bits, wave.data() + 34, 2);
-        EXPECT_EQ(std::memcmp(wave.data() + 36, "data", 4), 0);
-        std::memcpy(&dataSize, wave.data() + 40, 4);
-        EXPECT_EQ(format, 1) << "PCM";
-        EXPECT_EQ(channels, 1);
-        EXPECT_EQ(rate, 44100u);
-        EXPECT_EQ(bits, 16);
-        EXPECT_EQ(dataSize, sound.dataBytes) << sound.id;
-        EXPECT_EQ(wave.size(), 44u + sound.dataBytes);
+        unsigned id, style;
+        int x, y, cx, cy;
+        const char* kind;  // #128 button, #130 static
+        const char* text;
+    } controls[] = {
+        {1001, 0x50010001, 17, 126, 176, 49, "#128", "Run"},
+        {1002, 0x50000007, 64, 35, 82, 50, "#130", ""},
+        {1003, 0x50010000, 152, 28, 50, 14, "#128", "Clear"},
+        {1004, 0x50010003, 7, 7, 64, 10, "#128", "Allways on top"},
+        {1005, 0x50021201, 77, 96, 55, 14, "#130", "-:-"},
+        {1006, 0x50010003, 7, 21, 50, 10, "#128", "Erase chip"},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.id);
+        in.at = (in.at + 3) & ~size_t{3};
+        in.Get(4);  // help id
+        EXPECT_EQ(in.Get(4), 0u);
+        EXPECT_EQ(in.Get(4), c.style);
+        EXPECT_EQ((std::vector<int>{in.Short(), in.Short(), in.Short(), in.Short()}),
+                  (std::vector<int>{c.x, c.y, c.cx, c.cy}));
+        EXPECT_EQ(in.Get(4), c.id);
+        EXPECT_EQ(in.Name(), c.kind);
+        EXPECT_EQ(in.Name(), c.text);
+        EXPECT_EQ(in.Get(2), 0u) << "no creation data";
     }
 }
 
-TEST(Resources, IconIsOne32By32ImageInSixteenColours) {
+TEST(Resources, SoundsAreMonoSixteenBitPcmAndTheIconIs32By32InSixteenColours) {
+    for (UINT id : {IDR_WAVE_START, IDR_WAVE_FAILURE}) {
+        const std::vector<unsigned char> wave = Resource("WAVE", id);
+        ASSERT_GE(wave.size(), 44u) << id;
+        EXPECT_EQ(std::string(wave.begin() + 8, wave.begin() + 16), "WAVEfmt ");
+        TemplateReader in{wave, 20};
+        EXPECT_EQ(in.Get(2), 1u) << "PCM";
+        EXPECT_EQ(in.Get(2), 1u) << "mono";
+        EXPECT_EQ(in.Get(4), 44100u);
+        in.at = 34;
+        EXPECT_EQ(in.Get(2), 16u) << "bits per sample";
+    }
     const std::vector<unsigned char> group = Resource(MAKEINTRESOURCEA(14), IDR_MAINFRAME);  // RT_GROUP_ICON
-    ASSERT_GE(group.size(), 6u + 14u);
-    WORD count;
-    std::memcpy(&count, group.data() + 4, 2);
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(group[6], 32);
-    EXPECT_EQ(group[7], 32);
-    EXPECT_EQ(group[8], 16);
-    WORD bits;
-    std::memcpy(&bits, group.data() + 12, 2);
-    EXPECT_EQ(bits, 4);
-    HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    EXPECT_NE(icon, nullptr);
+    ASSERT_GE(group.size(), 20u);
+    EXPECT_EQ((std::vector<int>{group[4], group[6], group[7], group[8], group[12]}), (std::vector<int>{1, 32, 32, 16, 4}))
+        << "one image, 32 x 32, 16 colours, 4 bits";
 }
 
-TEST(Resources, VersionBlockNamesTallyburn21) {
+TEST(Resources, VersionStringsAndManifest) {
     char path[MAX_PATH];
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(path, &ignored);
-    ASSERT_GT(size, 0u);
-    std::vector<char> block(size);
-    ASSERT_TRUE(::GetFileVersionInfoA(path, 0, size, block.data()));
+    std::vector<char> block(::GetFileVersionInfoSizeA(path, &ignored));
+    ASSERT_TRUE(::GetFileVersionInfoA(path, 0, static_cast<DWORD>(block.size()), block.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020001u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020001u);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
     EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
-
     const struct {
         const char* name;
         const char* value;
-    } strings[] = {{"FileDescription", "Tallyburn"},
-                   {"InternalName", "Tallyburn"},
-                   {"ProductName", "Tallyburn"},
-                   {"OriginalFilename", "Tallyburn.EXE"},
-                   {"FileVersion", "2, 1, 0, 0"},
-                   {"ProductVersion", "2, 1, 0, 0"},
-                   {"CompanyName", ""},
-                   {"Comments", ""}};
+    } strings[] = {{"FileDescription", "Tallyburn"},  {"InternalName", "Tallyburn"},      {"ProductName", "Tallyburn"},
+                   {"OriginalFilename", "Tallyburn.EXE"}, {"FileVersion", "2, 1, 0, 0"}, {"ProductVersion", "2, 1, 0, 0"},
+                   {"CompanyName", ""},             {"Comments", ""}};
     for (const auto& s : strings) {
         char* value = nullptr;
-        UINT valueLength = 0;
         const std::string query = std::string("\\StringFileInfo\\040904B0\\") + s.name;
-        ASSERT_TRUE(::VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &valueLength))
-            << s.name;
+        ASSERT_TRUE(::VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) << s.name;
         EXPECT_STREQ(value, s.value) << s.name;
     }
-}
 
-TEST(Resources, ManifestAsksForCommonControlsSix) {
     const std::vector<unsigned char> manifest = Resource(MAKEINTRESOURCEA(24), 1);  // RT_MANIFEST
     const std::string text(manifest.begin(), manifest.end());
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(text.find("version=\"6.0.0.0\""), std::string::npos);
-    EXPECT_NE(text.find("processorArchitecture=\"amd64\""), std::string::npos);
 }
