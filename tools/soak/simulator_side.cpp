@@ -49,9 +49,7 @@ bool SimulatorSide::Start(bool qt, const std::string& folder, const std::string&
 void SimulatorSide::Close() {
     if (m_program.Running() && m_main) {
         ::PostMessageA(m_main, WM_CLOSE, 0, 0);
-        if (m_program.WaitForExit(15000)) {
-            m_program.Release();
-        }
+        m_program.WaitForExit(15000);
     }
     m_program.Kill();
 }

@@ -29,9 +29,7 @@ bool TallyburnSide::Start() {
 void TallyburnSide::Close() {
     if (m_program.Running() && m_window) {
         ::PostMessageA(m_window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        if (m_program.WaitForExit(10000)) {
-            m_program.Release();
-        }
+        m_program.WaitForExit(10000);
     }
     m_program.Kill();
 }
