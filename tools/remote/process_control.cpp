@@ -9,6 +9,20 @@ std::string ProgramFolder() {
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
+std::string ReadWholeFile(const std::string& path) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string text;
+    if (file == INVALID_HANDLE_VALUE)
+        return text;
+    char buffer[8192];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    ::CloseHandle(file);
+    return text;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = ::GetTickCount();
     for (;;) {
@@ -63,6 +77,12 @@ void ChildProcess::Kill() {
     ::CloseHandle(m_info.hThread);
     ::CloseHandle(m_info.hProcess);
     m_info = PROCESS_INFORMATION{};
+}
+
+bool ChildProcess::Close(HWND window, DWORD timeoutMs) {
+    const bool ended = !Running() || (::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0) && WaitForExit(timeoutMs));
+    Kill();
+    return ended;
 }
 
 bool Answers(HWND window, UINT timeoutMs) {

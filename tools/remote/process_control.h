@@ -10,6 +10,9 @@
 // The folder of the running test program (where the build puts Tallyburn.exe and the simulator).
 std::string ProgramFolder();
 
+// The whole file, read while other programs may be writing it; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 // Polls the condition every 20 ms until it holds or the time is up; returns whether it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
@@ -28,6 +31,9 @@ public:
     bool WaitForExit(DWORD timeoutMs = 20000);
     // Ends the process at once (TerminateProcess) if it still runs, and forgets it.
     void Kill();
+    // Closes the window as a user does (the system Close command) and waits for the process to end;
+    // stops it if it does not end in time. Whether it ended by itself.
+    bool Close(HWND window, DWORD timeoutMs = 10000);
     DWORD Id() const { return m_info.dwProcessId; }
 
 private:
