@@ -16,29 +16,28 @@ namespace {
 
 struct Options {
     int runs = 1;
-    DWORD timeoutMs = 60000;
     bool bench = false;
     DWORD idleMs = 0;
     bool close = false;
-    bool keepLeftovers = false;
 };
 
+// How long a cycle may take before the operator gives up on it.
+constexpr DWORD kCycleTimeoutMs = 60000;
+
 const char kUsage[] =
-    "LineOperator.exe [--runs N] [--timeout-ms N] [--bench] [--idle-ms N] [--close] [--keep-leftovers]\n"
-    "  Presses Run in the running Tallyburn N times (default 1), waiting for each cycle to end.\n"
-    "  After a failure it closes J-Flash's error, warning and emulator-selection windows,\n"
-    "  unless --keep-leftovers is given. --bench adds cycle rate and CPU figures, --idle-ms\n"
-    "  Tallyburn's CPU use over that long idle after the runs; --close then closes Tallyburn.\n"
+    "LineOperator.exe [--runs N] [--bench] [--idle-ms N] [--close]\n"
+    "  Presses Run in the running Tallyburn N times (default 1), waiting up to 60 s for each cycle to\n"
+    "  end. After a failure it closes J-Flash's error, warning and emulator-selection windows.\n"
+    "  --bench adds cycle rate and CPU figures, --idle-ms Tallyburn's CPU use over that long idle\n"
+    "  after the runs; --close then closes Tallyburn.\n"
     "  Exit status: 0 when every cycle ended, 1 when one did not, 2 when Tallyburn is not running.\n";
 
 bool Parse(int argc, char** argv, Options& options) {
     CommandLine line(argc, argv);
     line.Number("--runs", 1, 1000000, options.runs);
-    line.Number("--timeout-ms", 0, 3600000, options.timeoutMs);
     line.Number("--idle-ms", 0, 3600000, options.idleMs);
     options.bench = line.Flag("--bench");
     options.close = line.Flag("--close");
-    options.keepLeftovers = line.Flag("--keep-leftovers");
     const std::string problem = line.Problem();
     if (!problem.empty())
         std::printf("LineOperator: %s\n", problem.c_str());
@@ -105,7 +104,7 @@ int main(int argc, char** argv) {
     ::GetWindowThreadProcessId(window, &processId);
     const std::string iniPath = SettingsFileOf(processId);
     ToolRemote tool(window, processId, iniPath);
-    WaitUntil([&] { return tool.RunEnabled(); }, options.timeoutMs);
+    WaitUntil([&] { return tool.RunEnabled(); }, kCycleTimeoutMs);
 
     std::printf("count before: %d\n", tool.StoredCount());
     std::fflush(stdout);
@@ -113,7 +112,7 @@ int main(int argc, char** argv) {
     const DWORD start = ::GetTickCount();
     int finished = 0, green = 0;
     for (int run = 1; run <= options.runs; ++run) {
-        const CycleOutcome outcome = tool.PressRun(options.timeoutMs);
+        const CycleOutcome outcome = tool.PressRun(kCycleTimeoutMs);
         const char* what = outcome.missingJFlash ? "J-Flash missing" : ToString(outcome.state);
         std::printf("run %d: %s after %lu ms, count in Tallyburn.ini: %d\n", run,
                     outcome.finished ? what : "did not end", static_cast<unsigned long>(outcome.milliseconds),
@@ -121,7 +120,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         finished += outcome.finished ? 1 : 0;
         green += outcome.state == DisplayState::Green ? 1 : 0;
-        if (outcome.state == DisplayState::Red && !options.keepLeftovers) {
+        if (outcome.state == DisplayState::Red) {
             // The operator reads J-Flash's message and closes it before the next board.
             ::Sleep(300);
             CloseLeftovers(processId, iniPath);
@@ -149,7 +148,7 @@ int main(int argc, char** argv) {
     if (options.close) {
         HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
         ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        const bool ended = process != nullptr && ::WaitForSingleObject(process, options.timeoutMs) == WAIT_OBJECT_0;
+        const bool ended = process != nullptr && ::WaitForSingleObject(process, kCycleTimeoutMs) == WAIT_OBJECT_0;
         if (process != nullptr)
             ::CloseHandle(process);
         if (!ended)

@@ -136,27 +136,27 @@ CycleOutcome ToolRemote::PressRun(DWORD timeoutMs) {
     const DWORD start = ::GetTickCount();
     ClickButton(m_window, IDC_RUN);
     // The cycle has started once Run goes off; a box while Run is still on says no cycle starts.
+    bool started = false;
     outcome.finished = WaitUntil(
         [&] {
             if (!::IsWindow(m_window))
                 return true;
             if (AnswerMissingJFlash()) {
                 ++outcome.missingBoxes;
-                outcome.missingJFlash = outcome.missingJFlash || !outcome.started;
+                outcome.missingJFlash = outcome.missingJFlash || !started;
                 return false;
             }
             if (!RunEnabled()) {
-                outcome.started = true;
+                started = true;
                 return false;
             }
-            if (!outcome.started && !outcome.missingJFlash)
+            if (!started && !outcome.missingJFlash)
                 return false;
             // The colour shows once Tallyburn has painted it; until then the wait goes on.
             outcome.state = ReadDisplayState(m_window);
             return outcome.missingJFlash || outcome.state == DisplayState::Green || outcome.state == DisplayState::Red;
         },
         timeoutMs) && ::IsWindow(m_window);
-    outcome.started = outcome.started || outcome.missingJFlash;
     if (!outcome.finished && ::IsWindow(m_window))
         outcome.state = ReadDisplayState(m_window);
     outcome.milliseconds = ::GetTickCount() - start;

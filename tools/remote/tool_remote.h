@@ -19,7 +19,6 @@ DisplayState ReadDisplayState(HWND tallyburn);
 
 // How one press of Run ended.
 struct CycleOutcome {
-    bool started = false;        // the Run button went off, or J-Flash was missing
     bool finished = false;       // Run came back on with a red or green count, or J-Flash was missing
     bool missingJFlash = false;  // Run found no J-Flash: "Cann't find J-Flash Window." (answered), no cycle
     int missingBoxes = 0;        // such boxes answered, also those of a restart within the cycle
