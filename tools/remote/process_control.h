@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// The folder of the running test program (where the build puts Tallyburn.exe and the simulator).
+// The folder of the running program (where the build puts Tallyburn.exe, the simulator and the tests).
 std::string ProgramFolder();
 
 // The whole file, read while other programs may be writing it; empty when it cannot be read.

@@ -1,7 +1,7 @@
 #pragma once
 // Tallyburn seen from outside, as an operator sees it: its window, the Run button, the colour of the
-// count, the message boxes and the count in Tallyburn.ini. Used by the end-to-end tests, the demo
-// and the benchmark, which run Tallyburn.exe as a separate process.
+// count, the message boxes and the count in Tallyburn.ini. Used by the end-to-end tests, the demo,
+// the benchmark and the soak, which run Tallyburn.exe as a separate process.
 #include <windows.h>
 
 #include <string>
