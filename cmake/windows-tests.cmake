@@ -22,11 +22,11 @@ function(tb_add_wine_tests target)
     endforeach()
 endfunction()
 
-# Helpers shared by the Windows test programs: temporary folders, fake seams, the dialog harness,
-# starting and watching other processes.
+# Helpers shared by the Windows test programs: temporary folders, fake seams, the dialog harness, and
+# J-Flash in the test process, made with the simulator's windows.
 file(GLOB TB_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_library(tallyburn_test_support STATIC ${TB_TEST_SUPPORT})
-target_link_libraries(tallyburn_test_support PUBLIC tallyburn_core GTest::gtest)
+target_link_libraries(tallyburn_test_support PUBLIC tallyburn_core jflashsim GTest::gtest)
 
 file(GLOB TB_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
 if(TB_WIN_TESTS)

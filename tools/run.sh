@@ -43,6 +43,8 @@ printf '[setup]\r\nontop=1\r\n' >"$demo/Tallyburn.ini"
     demo=$1
     cd "$demo"
     "$TB_WINE" JFlashSim.exe --work-ms 800 --outcomes success,error-other,success --log jflashsim.log >/dev/null &
+    # J-Flash first: a Run before its window is there finds no J-Flash.
+    until grep -q "outcomes:" jflashsim.log 2>/dev/null; do sleep 0.1; done
     "$TB_WINE" Tallyburn.exe &
     # One Run at a time, with a picture while the cycle runs and one after it has ended.
     status=0

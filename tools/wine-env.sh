@@ -47,7 +47,8 @@ tb_start_xvfb() {
     return 1
 }
 
-# tb_session_begin <prefix-dir> [--display-only-if-missing]: prefix plus display for this run.
+# tb_session_begin <prefix-dir> [--keep-display]: prefix plus display for this run; --keep-display
+# uses the current DISPLAY when there is one instead of a private Xvfb.
 tb_session_begin() {
     tb_wine_env "$1"
     TB_XVFB_PID=""

@@ -1,165 +1,90 @@
 #include "tests/support/fake_programmer.h"
 
-#include <map>
+#include <algorithm>
 
-namespace {
+#include "tools/simulator/message_window.h"
 
-struct WindowState {
-    FakeProgrammer::CloseMode mode = FakeProgrammer::CloseMode::OnRequest;
-    int closeAfter = 0;
-    int requests = 0;
-};
+using namespace jflashsim;
 
-// One fake J-Flash at a time; its window procedures find their records here.
-struct FakeState {
-    HWND main = nullptr;
+// J-Flash's main window: records what it receives and otherwise behaves as any window.
+class FakeProgrammer::MainWindow : public BoundWindow {
+public:
+    MainWindow(bool qt, const char* title) {
+        CreateBound(0, qt ? "QWidget" : "MainWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, {300, 200, 700, 500},
+                    nullptr);
+    }
+    ~MainWindow() override {
+        if (m_hwnd)
+            ::DestroyWindow(m_hwnd);
+    }
+
     std::vector<UINT> commands;
     std::vector<std::pair<UINT, WPARAM>> keys;
     std::vector<std::pair<UINT, LPARAM>> keyParams;
-    std::map<HWND, WindowState> windows;
-    std::vector<HWND> created;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_COMMAND)
+            commands.push_back(LOWORD(wParam));
+        if (message == WM_KEYDOWN || message == WM_KEYUP) {
+            keys.push_back({message, wParam});
+            keyParams.push_back({message, lParam});
+        }
+        return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
+    }
 };
-FakeState* g_state = nullptr;
 
-// Answers a close request as the window's mode says; true when the window is to be destroyed.
-bool ShouldClose(HWND window) {
-    if (g_state == nullptr)
-        return true;
-    WindowState& state = g_state->windows[window];
-    ++state.requests;
-    switch (state.mode) {
-        case FakeProgrammer::CloseMode::OnRequest:
-            return true;
-        case FakeProgrammer::CloseMode::Never:
-            return false;
-        case FakeProgrammer::CloseMode::AfterRequests:
-            return state.requests >= state.closeAfter;
-    }
-    return true;
+FakeProgrammer::FakeProgrammer(Generation generation, const char* title)
+    : m_generation(generation), m_log(std::make_unique<SimLog>(false)) {
+    static const bool registered = RegisterSimClasses(::GetModuleHandleA(nullptr));
+    (void)registered;
+    m_mainWindow = std::make_unique<MainWindow>(generation == Generation::Qt, title);
+    m_main = m_mainWindow->Hwnd();
 }
 
-void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (g_state == nullptr || window != g_state->main)
-        return;
-    if (message == WM_COMMAND)
-        g_state->commands.push_back(LOWORD(wParam));
-    if (message == WM_KEYDOWN || message == WM_KEYUP) {
-        g_state->keys.push_back({message, wParam});
-        g_state->keyParams.push_back({message, lParam});
-    }
-}
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Record(window, message, wParam, lParam);
-    if (message == WM_CLOSE) {
-        if (ShouldClose(window))
-            ::DestroyWindow(window);
-        return 0;
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
-}
-
-INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM, LPARAM) {
-    if (message == WM_CLOSE) {
-        if (ShouldClose(window))
-            ::DestroyWindow(window);
-        return TRUE;
-    }
-    return message == WM_INITDIALOG;
-}
-
-void RegisterClasses() {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    for (const char* name : {"MainWindow", "QWidget", "ESTATIC_WindowClass"}) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &WindowProc;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = name;
-        windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        ::RegisterClassA(&windowClass);
-    }
-}
-
-HWND CreateDialogWindow(const std::string& title) {
-    // An empty dialog template: the window is a real dialog of class "#32770".
-    struct {
-        DLGTEMPLATE header;
-        WORD menu, windowClass, title;
-    } blank{};
-    blank.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
-    blank.header.cx = 180;
-    blank.header.cy = 60;
-    HWND window = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), &blank.header, nullptr, &DialogProc, 0);
-    ::SetWindowTextA(window, title.c_str());
-    return window;
-}
-
-}  // namespace
-
-FakeProgrammer::FakeProgrammer(Generation generation, const char* title) : m_generation(generation) {
-    RegisterClasses();
-    g_state = new FakeState;
-    const char* mainClass = generation == Generation::Qt ? "QWidget" : "MainWindow";
-    m_main = ::CreateWindowExA(0, mainClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 400, 300, nullptr,
-                               nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    g_state->main = m_main;
-    g_state->created.push_back(m_main);
-}
-
-FakeProgrammer::~FakeProgrammer() {
-    for (HWND window : g_state->created) {
-        if (::IsWindow(window))
-            ::DestroyWindow(window);
-    }
-    delete g_state;
-    g_state = nullptr;
-}
+FakeProgrammer::~FakeProgrammer() = default;
 
 const std::vector<UINT>& FakeProgrammer::Commands() const {
-    return g_state->commands;
+    return m_mainWindow->commands;
 }
 
 const std::vector<std::pair<UINT, WPARAM>>& FakeProgrammer::Keys() const {
-    return g_state->keys;
+    return m_mainWindow->keys;
 }
 
 std::vector<std::pair<UINT, LPARAM>> FakeProgrammer::KeyParams() const {
-    return g_state->keyParams;
+    return m_mainWindow->keyParams;
 }
 
 HWND FakeProgrammer::Open(const std::string& title, const std::vector<std::string>& childTexts, bool estaticChild) {
-    HWND window = m_generation == Generation::Qt
-                      ? ::CreateWindowExA(0, "QWidget", title.c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE, 320, 240,
-                                          300, 120, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr)
-                      : CreateDialogWindow(title);
-    int y = 4;
+    std::vector<Control> controls;
+    short y = 4;
     for (const std::string& text : childTexts) {
-        ::CreateWindowExA(0, "Static", text.c_str(), WS_CHILD | WS_VISIBLE, 4, y, 280, 16, window, nullptr,
-                          ::GetModuleHandleA(nullptr), nullptr);
-        y += 18;
+        controls.push_back({"Static", text, SS_LEFT | SS_NOPREFIX, 4, y, 180, 10, 0});
+        y += 12;
     }
-    if (estaticChild) {
-        ::CreateWindowExA(0, "ESTATIC_WindowClass", "", WS_CHILD | WS_VISIBLE, 4, y, 280, 16, window, nullptr,
-                          ::GetModuleHandleA(nullptr), nullptr);
-    }
-    g_state->windows[window] = WindowState{};
-    g_state->created.push_back(window);
-    return window;
+    if (estaticChild)
+        controls.push_back({kEstaticClass, "", SS_LEFT, 4, y, 180, 10, 0});
+    WindowPlan plan;
+    plan.title = title;
+    auto window = std::make_unique<MessageWindow>(static_cast<int>(m_windows.size()) + 1, plan, ClosePolicy(),
+                                                  m_generation == Generation::Qt, *m_log, nullptr);
+    if (!window->Open(nullptr, controls))
+        return nullptr;
+    HWND hwnd = window->Hwnd();
+    m_windows[hwnd] = std::move(window);
+    return hwnd;
 }
 
 void FakeProgrammer::SetCloseMode(HWND window, CloseMode mode, int requests) {
-    WindowState& state = g_state->windows[window];
-    state.mode = mode;
-    state.closeAfter = requests;
+    ClosePolicy policy;
+    policy.closingRequest = mode == CloseMode::Never ? 0 : mode == CloseMode::AfterRequests ? std::max(requests, 1) : 1;
+    m_windows.at(window)->SetPolicy(policy);
 }
 
 int FakeProgrammer::CloseRequests(HWND window) const {
-    auto found = g_state->windows.find(window);
-    return found == g_state->windows.end() ? 0 : found->second.requests;
+    auto found = m_windows.find(window);
+    return found == m_windows.end() ? 0 : found->second->CloseRequests();
 }
 
 void FakeProgrammer::CloseMain() {

@@ -1,12 +1,20 @@
 #pragma once
-// J-Flash's windows inside the test process: a main window of either generation that records the
-// commands and keys it receives, and message windows (result, error, warning, ...) of the
-// generation's class with child texts, whose answer to close requests the test chooses.
+// J-Flash's windows inside the test process, made by the simulator's own window code: a main window
+// of either generation that records the commands and keys it receives, and message windows (result,
+// error, warning, ...) of the generation's class with child texts, whose answer to close requests
+// the test chooses.
 #include <windows.h>
 
+#include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace jflashsim {
+class MessageWindow;
+class SimLog;
+}  // namespace jflashsim
 
 class FakeProgrammer {
 public:
@@ -37,6 +45,12 @@ public:
     void CloseMain();
 
 private:
+    class MainWindow;
+
     Generation m_generation;
+    std::unique_ptr<jflashsim::SimLog> m_log;
+    std::unique_ptr<MainWindow> m_mainWindow;
     HWND m_main = nullptr;
+    // Kept after they close, so that their close requests can still be counted.
+    std::map<HWND, std::unique_ptr<jflashsim::MessageWindow>> m_windows;
 };

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tools/remote/process_control.h"
+
 namespace {
 
 void RemoveTree(const std::string& path) {
@@ -50,10 +52,7 @@ bool FileExists(const std::string& path) {
 }
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return ReadWholeFile(path);
 }
 
 void WriteFile(const std::string& path, const std::string& content) {

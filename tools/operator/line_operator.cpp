@@ -6,10 +6,9 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
+#include "tools/remote/command_line.h"
 #include "tools/remote/process_control.h"
 #include "tools/remote/tool_remote.h"
 
@@ -17,42 +16,32 @@ namespace {
 
 struct Options {
     int runs = 1;
-    DWORD timeoutMs = 60000;
     bool bench = false;
     DWORD idleMs = 0;
     bool close = false;
-    bool keepLeftovers = false;
 };
 
-void Usage() {
-    std::printf(
-        "LineOperator.exe [--runs N] [--timeout-ms N] [--bench] [--idle-ms N] [--close] [--keep-leftovers]\n"
-        "  Presses Run in the running Tallyburn N times (default 1), waiting for each cycle to end.\n"
-        "  After a failure it closes J-Flash's error, warning and emulator-selection windows,\n"
-        "  unless --keep-leftovers is given. --bench adds cycle rate and CPU figures, --idle-ms\n"
-        "  Tallyburn's CPU use over that long idle after the runs; --close then closes Tallyburn.\n"
-        "  Exit status: 0 when every cycle ended, 1 when one did not, 2 when Tallyburn is not running.\n");
-}
+// How long a cycle may take before the operator gives up on it.
+constexpr DWORD kCycleTimeoutMs = 60000;
+
+const char kUsage[] =
+    "LineOperator.exe [--runs N] [--bench] [--idle-ms N] [--close]\n"
+    "  Presses Run in the running Tallyburn N times (default 1), waiting up to 60 s for each cycle to\n"
+    "  end. After a failure it closes J-Flash's error, warning and emulator-selection windows.\n"
+    "  --bench adds cycle rate and CPU figures, --idle-ms Tallyburn's CPU use over that long idle\n"
+    "  after the runs; --close then closes Tallyburn.\n"
+    "  Exit status: 0 when every cycle ended, 1 when one did not, 2 when Tallyburn is not running.\n";
 
 bool Parse(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--runs" && i + 1 < argc)
-            options.runs = std::atoi(argv[++i]);
-        else if (arg == "--timeout-ms" && i + 1 < argc)
-            options.timeoutMs = static_cast<DWORD>(std::atoi(argv[++i]));
-        else if (arg == "--bench")
-            options.bench = true;
-        else if (arg == "--idle-ms" && i + 1 < argc)
-            options.idleMs = static_cast<DWORD>(std::atoi(argv[++i]));
-        else if (arg == "--close")
-            options.close = true;
-        else if (arg == "--keep-leftovers")
-            options.keepLeftovers = true;
-        else
-            return false;
-    }
-    return options.runs > 0;
+    CommandLine line(argc, argv);
+    line.Number("--runs", 1, 1000000, options.runs);
+    line.Number("--idle-ms", 0, 3600000, options.idleMs);
+    options.bench = line.Flag("--bench");
+    options.close = line.Flag("--close");
+    const std::string problem = line.Problem();
+    if (!problem.empty())
+        std::printf("LineOperator: %s\n", problem.c_str());
+    return problem.empty();
 }
 
 std::string SettingsFileOf(DWORD processId) {
@@ -73,10 +62,6 @@ struct Leftovers {
     int closed;
 };
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // J-Flash's message windows that wait for the operator: errors, warnings, emulator selection.
 BOOL CALLBACK CloseLeftover(HWND window, LPARAM context) {
     auto* leftovers = reinterpret_cast<Leftovers*>(context);
@@ -84,11 +69,9 @@ BOOL CALLBACK CloseLeftover(HWND window, LPARAM context) {
     ::GetWindowThreadProcessId(window, &owner);
     if (owner == leftovers->tallyburn || !::IsWindowVisible(window))
         return TRUE;
-    char title[512] = {};
-    ::GetWindowTextA(window, title, sizeof title);
-    const std::string text = title;
+    const std::string text = TitleOf(window);
     if (text == leftovers->appTitle + " Error" || text == leftovers->appTitle + " Warning" ||
-        EndsWith(text, "Emulator selection")) {
+        text.find("Emulator selection") != std::string::npos) {
         ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         ++leftovers->closed;
     }
@@ -108,11 +91,11 @@ int CloseLeftovers(DWORD tallyburn, const std::string& iniPath) {
 int main(int argc, char** argv) {
     Options options;
     if (!Parse(argc, argv, options)) {
-        Usage();
+        std::printf("%s", kUsage);
         return 2;
     }
     HWND window = nullptr;
-    WaitUntil([&] { return (window = ::FindWindowA("#32770", "Tallyburn 2.1")) != nullptr; }, 20000);
+    WaitUntil([&] { return (window = ::FindWindowA("#32770", kTallyburnCaption)) != nullptr; }, 20000);
     if (window == nullptr) {
         std::printf("Tallyburn is not running\n");
         return 2;
@@ -121,7 +104,7 @@ int main(int argc, char** argv) {
     ::GetWindowThreadProcessId(window, &processId);
     const std::string iniPath = SettingsFileOf(processId);
     ToolRemote tool(window, processId, iniPath);
-    WaitUntil([&] { return tool.RunEnabled(); }, options.timeoutMs);
+    WaitUntil([&] { return tool.RunEnabled(); }, kCycleTimeoutMs);
 
     std::printf("count before: %d\n", tool.StoredCount());
     std::fflush(stdout);
@@ -129,7 +112,7 @@ int main(int argc, char** argv) {
     const DWORD start = ::GetTickCount();
     int finished = 0, green = 0;
     for (int run = 1; run <= options.runs; ++run) {
-        const CycleOutcome outcome = tool.PressRun(options.timeoutMs);
+        const CycleOutcome outcome = tool.PressRun(kCycleTimeoutMs);
         const char* what = outcome.missingJFlash ? "J-Flash missing" : ToString(outcome.state);
         std::printf("run %d: %s after %lu ms, count in Tallyburn.ini: %d\n", run,
                     outcome.finished ? what : "did not end", static_cast<unsigned long>(outcome.milliseconds),
@@ -137,7 +120,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         finished += outcome.finished ? 1 : 0;
         green += outcome.state == DisplayState::Green ? 1 : 0;
-        if (outcome.state == DisplayState::Red && !options.keepLeftovers) {
+        if (outcome.state == DisplayState::Red) {
             // The operator reads J-Flash's message and closes it before the next board.
             ::Sleep(300);
             CloseLeftovers(processId, iniPath);
@@ -165,7 +148,7 @@ int main(int argc, char** argv) {
     if (options.close) {
         HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
         ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        const bool ended = process != nullptr && ::WaitForSingleObject(process, options.timeoutMs) == WAIT_OBJECT_0;
+        const bool ended = process != nullptr && ::WaitForSingleObject(process, kCycleTimeoutMs) == WAIT_OBJECT_0;
         if (process != nullptr)
             ::CloseHandle(process);
         if (!ended)

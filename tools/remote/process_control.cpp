@@ -1,12 +1,26 @@
 #include "tools/remote/process_control.h"
 
-#include <vector>
+#include "tools/simulator/outcome_script.h"
 
 std::string ProgramFolder() {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder = path;
     return folder.substr(0, folder.find_last_of('\\'));
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string text;
+    if (file == INVALID_HANDLE_VALUE)
+        return text;
+    char buffer[8192];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    ::CloseHandle(file);
+    return text;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -53,13 +67,6 @@ bool ChildProcess::WaitForExit(DWORD timeoutMs) {
     return m_info.hProcess == nullptr || ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
-DWORD ChildProcess::ExitCode() const {
-    DWORD code = STILL_ACTIVE;
-    if (m_info.hProcess != nullptr)
-        ::GetExitCodeProcess(m_info.hProcess, &code);
-    return code;
-}
-
 void ChildProcess::Kill() {
     if (m_info.hProcess == nullptr)
         return;
@@ -67,15 +74,15 @@ void ChildProcess::Kill() {
         ::TerminateProcess(m_info.hProcess, 1);
         ::WaitForSingleObject(m_info.hProcess, 10000);
     }
-    Release();
+    ::CloseHandle(m_info.hThread);
+    ::CloseHandle(m_info.hProcess);
+    m_info = PROCESS_INFORMATION{};
 }
 
-void ChildProcess::Release() {
-    if (m_info.hProcess != nullptr) {
-        ::CloseHandle(m_info.hThread);
-        ::CloseHandle(m_info.hProcess);
-    }
-    m_info = PROCESS_INFORMATION{};
+bool ChildProcess::Close(HWND window, DWORD timeoutMs) {
+    const bool ended = !Running() || (::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0) && WaitForExit(timeoutMs));
+    Kill();
+    return ended;
 }
 
 bool Answers(HWND window, UINT timeoutMs) {
@@ -83,39 +90,48 @@ bool Answers(HWND window, UINT timeoutMs) {
     return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
+std::string TitleOf(HWND window) {
+    char title[512] = {};
+    ::GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
 namespace {
 
 struct WindowQuery {
     DWORD processId;
-    const char* windowClass;
-    const char* title;
-    HWND found;
+    std::vector<HWND> windows;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) noexcept {
     auto* query = reinterpret_cast<WindowQuery*>(context);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
-    if (owner != query->processId || !::IsWindowVisible(window))
-        return TRUE;
-    char name[256] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    if (query->windowClass != nullptr && std::string(name) != query->windowClass)
-        return TRUE;
-    char title[512] = {};
-    ::GetWindowTextA(window, title, sizeof title);
-    if (query->title != nullptr && std::string(title) != query->title)
-        return TRUE;
-    query->found = window;
-    return FALSE;
+    if (owner == query->processId && ::IsWindowVisible(window))
+        query->windows.push_back(window);
+    return TRUE;
 }
 
 }  // namespace
 
+std::vector<HWND> ProcessWindows(DWORD processId) {
+    WindowQuery query{processId, {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&query));
+    return query.windows;
+}
+
 HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title) {
-    WindowQuery query{processId, windowClass, title, nullptr};
-    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    for (HWND window : ProcessWindows(processId)) {
+        if ((windowClass == nullptr || ClassOf(window) == windowClass) && (title == nullptr || TitleOf(window) == title))
+            return window;
+    }
+    return nullptr;
 }
 
 HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* title, DWORD timeoutMs) {
@@ -142,4 +158,15 @@ HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
 std::string MessageBoxText(HWND box) {
     // The message is the static control with id 0xFFFF in both Windows and Wine message boxes.
     return TextOf(::GetDlgItem(box, 0xFFFF));
+}
+
+bool SetSimulatorOutcomes(HWND simulator, const std::string& list) {
+    COPYDATASTRUCT data{};
+    data.dwData = jflashsim::kSetOutcomesCopyData;
+    data.cbData = static_cast<DWORD>(list.size() + 1);
+    data.lpData = const_cast<char*>(list.c_str());
+    DWORD_PTR answer = 0;
+    return ::SendMessageTimeoutA(simulator, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, 5000,
+                                 &answer) != 0 &&
+           answer == TRUE;
 }

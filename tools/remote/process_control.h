@@ -5,9 +5,13 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
-// The folder of the running test program (where the build puts Tallyburn.exe and the simulator).
+// The folder of the running program (where the build puts Tallyburn.exe, the simulator and the tests).
 std::string ProgramFolder();
+
+// The whole file, read while other programs may be writing it; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
 
 // Polls the condition every 20 ms until it holds or the time is up; returns whether it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
@@ -25,19 +29,25 @@ public:
     bool Running() const;
     // Waits for the process to end; false if it still runs after the timeout.
     bool WaitForExit(DWORD timeoutMs = 20000);
-    // The exit code of an ended process, STILL_ACTIVE while it runs.
-    DWORD ExitCode() const;
-    // Ends the process at once (TerminateProcess) and forgets it.
+    // Ends the process at once (TerminateProcess) if it still runs, and forgets it.
     void Kill();
-    // Forgets a process that has ended.
-    void Release();
+    // Closes the window as a user does (the system Close command) and waits for the process to end;
+    // stops it if it does not end in time. Whether it ended by itself.
+    bool Close(HWND window, DWORD timeoutMs = 10000);
     DWORD Id() const { return m_info.dwProcessId; }
 
 private:
     PROCESS_INFORMATION m_info{};
 };
 
-// A visible top-level window of the process with this class and title, or null.
+// The window's title and class as the system holds them (no message to the window's owner, so a
+// hung program cannot hold the caller up).
+std::string TitleOf(HWND window);
+std::string ClassOf(HWND window);
+
+// The visible top-level windows of the process.
+std::vector<HWND> ProcessWindows(DWORD processId);
+// A visible top-level window of the process with this class and title (null: any), or null.
 HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title);
 HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* title, DWORD timeoutMs = 20000);
 
@@ -54,3 +64,6 @@ void ClickButton(HWND window, int id);
 HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs = 20000);
 // The message box's text (its static child with the message).
 std::string MessageBoxText(HWND box);
+
+// Gives the simulator's main window a new outcome list (WM_COPYDATA); whether it took the list.
+bool SetSimulatorOutcomes(HWND simulator, const std::string& list);

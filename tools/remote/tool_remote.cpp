@@ -2,12 +2,12 @@
 
 #include <vector>
 
+#include "res/resource.h"
 #include "tools/remote/process_control.h"
 
-namespace {
+const char kTallyburnCaption[] = "Tallyburn 2.1";
 
-constexpr int kRunButton = 1001;
-constexpr int kCountDisplay = 1002;
+namespace {
 
 // Counts the lit-segment colours of the three cycle states among the control's pixels on screen.
 DisplayState Classify(const std::vector<COLORREF>& pixels) {
@@ -28,6 +28,10 @@ DisplayState Classify(const std::vector<COLORREF>& pixels) {
 
 }  // namespace
 
+HWND WaitForTallyburn(DWORD processId, DWORD timeoutMs) {
+    return WaitForProcessWindow(processId, "#32770", kTallyburnCaption, timeoutMs);
+}
+
 const char* ToString(DisplayState state) {
     switch (state) {
         case DisplayState::Grey:
@@ -44,7 +48,7 @@ const char* ToString(DisplayState state) {
 
 DisplayState ReadDisplayState(HWND tallyburn) {
     RECT area;
-    if (!::GetWindowRect(::GetDlgItem(tallyburn, kCountDisplay), &area))
+    if (!::GetWindowRect(::GetDlgItem(tallyburn, IDC_COUNTER), &area))
         return DisplayState::Unknown;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -80,7 +84,7 @@ ToolRemote::ToolRemote(HWND tallyburn, DWORD processId, std::string iniPath)
     : m_window(tallyburn), m_processId(processId), m_iniPath(std::move(iniPath)) {}
 
 bool ToolRemote::RunEnabled() const {
-    return ::IsWindowEnabled(::GetDlgItem(m_window, kRunButton)) != FALSE;
+    return ::IsWindowEnabled(::GetDlgItem(m_window, IDC_RUN)) != FALSE;
 }
 
 int ToolRemote::StoredCount(int fallback) const {
@@ -103,37 +107,58 @@ double ToolRemote::CpuMilliseconds() const {
     return total;
 }
 
+bool ToolRemote::SetCheck(int id, bool checked) {
+    HWND box = ::GetDlgItem(m_window, id);
+    const DWORD_PTR wanted = checked ? BST_CHECKED : BST_UNCHECKED;
+    auto holds = [&] {
+        DWORD_PTR state = 0;
+        return ::SendMessageTimeoutA(box, BM_GETCHECK, 0, 0, SMTO_NORMAL, 5000, &state) != 0 && state == wanted;
+    };
+    if (holds())
+        return true;
+    if (!::IsWindowEnabled(box))
+        return false;
+    ClickButton(m_window, id);
+    return WaitUntil(holds, 5000);
+}
+
+bool ToolRemote::AnswerMissingJFlash() {
+    HWND box = FindProcessWindow(m_processId, "#32770", "Tallyburn");
+    if (box == nullptr || MessageBoxText(box) != "Cann't find J-Flash Window.")
+        return false;
+    ClickButton(box, IDOK);
+    WaitUntil([&] { return !::IsWindow(box); }, 5000);
+    return true;
+}
+
 CycleOutcome ToolRemote::PressRun(DWORD timeoutMs) {
     CycleOutcome outcome;
     const DWORD start = ::GetTickCount();
-    ClickButton(m_window, kRunButton);
-
-    // Either the button goes off (a cycle runs) or the tool says J-Flash is missing.
-    HWND box = nullptr;
-    outcome.started = WaitUntil(
+    ClickButton(m_window, IDC_RUN);
+    // The cycle has started once Run goes off; a box while Run is still on says no cycle starts.
+    bool started = false;
+    outcome.finished = WaitUntil(
         [&] {
-            if (!RunEnabled())
+            if (!::IsWindow(m_window))
                 return true;
-            box = FindProcessWindow(m_processId, "#32770", "Tallyburn");
-            return box != nullptr;
+            if (AnswerMissingJFlash()) {
+                ++outcome.missingBoxes;
+                outcome.missingJFlash = outcome.missingJFlash || !started;
+                return false;
+            }
+            if (!RunEnabled()) {
+                started = true;
+                return false;
+            }
+            if (!started && !outcome.missingJFlash)
+                return false;
+            // The colour shows once Tallyburn has painted it; until then the wait goes on.
+            outcome.state = ReadDisplayState(m_window);
+            return outcome.missingJFlash || outcome.state == DisplayState::Green || outcome.state == DisplayState::Red;
         },
-        timeoutMs);
-    if (box != nullptr && MessageBoxText(box) == "Cann't find J-Flash Window.") {
-        outcome.missingJFlash = true;
-        ClickButton(box, IDOK);
-        WaitUntil([&] { return !::IsWindow(box); }, 5000);
-    }
-    if (outcome.started) {
-        outcome.finished = WaitUntil(
-            [&] {
-                if (!RunEnabled())
-                    return false;
-                outcome.state = ReadDisplayState(m_window);
-                return outcome.state == DisplayState::Green || outcome.state == DisplayState::Red ||
-                       outcome.missingJFlash;
-            },
-            timeoutMs);
-    }
+        timeoutMs) && ::IsWindow(m_window);
+    if (!outcome.finished && ::IsWindow(m_window))
+        outcome.state = ReadDisplayState(m_window);
     outcome.milliseconds = ::GetTickCount() - start;
     return outcome;
 }

@@ -23,7 +23,7 @@ DialogTemplate::DialogTemplate(const std::string& title, DWORD style, short widt
     PushString("MS Shell Dlg");
 }
 
-void DialogTemplate::AddControl(WORD classAtom,
+void DialogTemplate::AddControl(const std::string& className,
                                 const std::string& text,
                                 DWORD style,
                                 short x,
@@ -31,40 +31,17 @@ void DialogTemplate::AddControl(WORD classAtom,
                                 short width,
                                 short height,
                                 WORD id) {
-    BeginControl(style, x, y, width, height, id);
-    m_words.push_back(0xFFFF);
-    m_words.push_back(classAtom);
-    EndControl(text);
-}
-
-void DialogTemplate::AddControl(const char* className,
-                                const std::string& text,
-                                DWORD style,
-                                short x,
-                                short y,
-                                short width,
-                                short height,
-                                WORD id) {
-    BeginControl(style, x, y, width, height, id);
-    PushString(className);
-    EndControl(text);
-}
-
-void DialogTemplate::BeginControl(DWORD style, short x, short y, short width, short height, WORD id) {
     AlignToDword();
     PushDword(style | WS_CHILD | WS_VISIBLE);
     PushDword(0);
-    m_words.push_back(static_cast<WORD>(x));
-    m_words.push_back(static_cast<WORD>(y));
-    m_words.push_back(static_cast<WORD>(width));
-    m_words.push_back(static_cast<WORD>(height));
+    for (short value : {x, y, width, height}) {
+        m_words.push_back(static_cast<WORD>(value));
+    }
     m_words.push_back(id);
-    ++m_words[kItemCountIndex];
-}
-
-void DialogTemplate::EndControl(const std::string& text) {
+    PushString(className);
     PushString(text);
     m_words.push_back(0);  // no creation data
+    ++m_words[kItemCountIndex];
 }
 
 void DialogTemplate::AlignToDword() {

@@ -11,22 +11,10 @@ namespace jflashsim {
 
 class DialogTemplate {
 public:
-    // Predefined control classes, by their atoms in the template format.
-    static const WORD kButton = 0x0080;
-    static const WORD kStatic = 0x0082;
-
     // Size in dialog units; the font is "MS Shell Dlg", 8 points.
     DialogTemplate(const std::string& title, DWORD style, short width, short height);
 
-    void AddControl(WORD classAtom,
-                    const std::string& text,
-                    DWORD style,
-                    short x,
-                    short y,
-                    short width,
-                    short height,
-                    WORD id);
-    void AddControl(const char* className,
+    void AddControl(const std::string& className,
                     const std::string& text,
                     DWORD style,
                     short x,
@@ -38,8 +26,6 @@ public:
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_words.data()); }
 
 private:
-    void BeginControl(DWORD style, short x, short y, short width, short height, WORD id);
-    void EndControl(const std::string& text);
     void AlignToDword();
     void PushDword(DWORD value);
     void PushString(const std::string& text);

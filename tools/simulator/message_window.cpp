@@ -1,5 +1,7 @@
 #include "message_window.h"
 
+#include <algorithm>
+
 #include "dialog_template.h"
 
 namespace jflashsim {
@@ -7,14 +9,33 @@ namespace jflashsim {
 namespace {
 
 const UINT_PTR kCloseDelayTimer = 1;
-const int kIconId = 100;
-const int kTextId = 101;
+const WORD kIconId = 100;
+const WORD kTextId = 101;
 
-bool HasOkButton(WindowRole role) {
-    return role != WindowRole::Working;
+LPCSTR IconOf(WindowRole role) {
+    switch (role) {
+        case WindowRole::Error:
+            return IDI_ERROR;
+        case WindowRole::Warning:
+            return IDI_WARNING;
+        case WindowRole::Emulator:
+            return IDI_QUESTION;
+        default:
+            return IDI_INFORMATION;
+    }
 }
 
 }  // namespace
+
+std::vector<Control> StandardControls(const WindowPlan& plan) {
+    std::vector<Control> controls = {
+        {"Static", "", SS_ICON, 10, 10, 21, 20, kIconId},
+        {plan.estaticChild ? kEstaticClass : "Static", plan.text, SS_LEFT | SS_NOPREFIX, 40, 12, 220, 32, kTextId}};
+    if (plan.role != WindowRole::Working) {
+        controls.push_back({"Button", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 110, 54, 50, 14, IDOK});
+    }
+    return controls;
+}
 
 MessageWindow::MessageWindow(int number,
                              WindowPlan plan,
@@ -44,12 +65,21 @@ std::string MessageWindow::Tag() const {
     return std::string(" [") + OperationName(m_plan.operation) + " " + m_plan.outcome + "]";
 }
 
-bool MessageWindow::Open(HWND owner, int offset) {
-    bool opened = m_qtGeneration ? OpenQtWindow(owner) : OpenDialog(owner);
+bool MessageWindow::Open(HWND owner, const std::vector<Control>& controls, int offset) {
+    SIZE size = {0, 0};  // in dialog units, with a margin beyond the controls
+    for (const Control& control : controls) {
+        size.cx = std::max<LONG>(size.cx, control.x + control.width + 10);
+        size.cy = std::max<LONG>(size.cy, control.y + control.height + 8);
+    }
+    const bool opened = m_qtGeneration ? OpenQtWindow(owner, controls, size) : OpenDialog(owner, controls, size);
     if (!opened) {
         m_log.Line(Format("could not open %s (error %lu)", Describe().c_str(), GetLastError()));
         return false;
     }
+    if (HWND icon = GetDlgItem(m_hwnd, kIconId)) {
+        SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IconOf(m_plan.role))), 0);
+    }
+    ShowWindow(m_hwnd, SW_SHOW);
     if (offset != 0) {
         RECT rect;
         GetWindowRect(m_hwnd, &rect);
@@ -77,77 +107,43 @@ void MessageWindow::Close(const char* reason) {
     }
 }
 
-bool MessageWindow::OpenDialog(HWND owner) {
-    const bool ok = HasOkButton(m_plan.role);
-    DialogTemplate dialog(m_plan.title, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, 270,
-                          ok ? 76 : 48);
-    dialog.AddControl(DialogTemplate::kStatic, "", SS_ICON, 10, 10, 21, 20, kIconId);
-    const DWORD textStyle = SS_LEFT | SS_NOPREFIX;
-    if (m_plan.estaticChild) {
-        dialog.AddControl(kEstaticClass, m_plan.text, textStyle, 40, 12, 220, 32, kTextId);
-    } else {
-        dialog.AddControl(DialogTemplate::kStatic, m_plan.text, textStyle, 40, 12, 220, 32, kTextId);
+bool MessageWindow::OpenDialog(HWND owner, const std::vector<Control>& controls, SIZE size) {
+    DialogTemplate dialog(m_plan.title, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER,
+                          static_cast<short>(size.cx), static_cast<short>(size.cy));
+    for (const Control& c : controls) {
+        dialog.AddControl(c.className, c.text, c.style, c.x, c.y, c.width, c.height, c.id);
     }
-    if (ok) {
-        dialog.AddControl(DialogTemplate::kButton, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 110, 54, 50, 14, IDOK);
-    }
-    HWND hwnd = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(), owner, DialogProc,
-                                           reinterpret_cast<LPARAM>(this));
-    if (!hwnd) {
-        return false;
-    }
-    ShowWindow(hwnd, SW_SHOW);
-    return true;
+    return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(), owner, DialogProc,
+                                      reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
-bool MessageWindow::OpenQtWindow(HWND owner) {
-    const bool ok = HasOkButton(m_plan.role);
-    const int width = 460;
-    const int height = ok ? 150 : 110;
-    RECT rect = {0, 0, width, height};
-    if (owner) {
-        RECT ownerRect;
-        GetWindowRect(owner, &ownerRect);
-        OffsetRect(&rect, (ownerRect.left + ownerRect.right - width) / 2,
-                   (ownerRect.top + ownerRect.bottom - height) / 2);
-    }
-    if (!CreateBound(WS_EX_DLGMODALFRAME, "QWidget", m_plan.title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, rect,
-                     owner)) {
-        return false;
-    }
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    auto child = [&](const char* className, const char* text, DWORD style, int x, int y, int w, int h, int id) {
-        HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, m_hwnd,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-        return control;
+// A Qt window is no dialog: its children are placed in pixels, at about the size a dialog's are.
+bool MessageWindow::OpenQtWindow(HWND owner, const std::vector<Control>& controls, SIZE size) {
+    auto pixels = [](const RECT& units) {
+        return RECT{MulDiv(units.left, 3, 2), MulDiv(units.top, 13, 8), MulDiv(units.right, 3, 2),
+                    MulDiv(units.bottom, 13, 8)};
     };
-    SetIcon(child("STATIC", "", SS_ICON, 16, 16, 32, 32, kIconId));
-    child(m_plan.estaticChild ? kEstaticClass : "STATIC", m_plan.text.c_str(), SS_LEFT | SS_NOPREFIX, 64, 18, 370, 48,
-          kTextId);
-    if (ok) {
-        child("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, (width - 90) / 2, 76, 90, 28, IDOK);
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    RECT rect = pixels({0, 0, size.cx, size.cy});
+    AdjustWindowRectEx(&rect, style, FALSE, WS_EX_DLGMODALFRAME);
+    RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (owner) {
+        GetWindowRect(owner, &area);
     }
-    ShowWindow(m_hwnd, SW_SHOW);
+    OffsetRect(&rect, (area.left + area.right - rect.right - rect.left) / 2,
+               (area.top + area.bottom - rect.bottom - rect.top) / 2);
+    if (!CreateBound(WS_EX_DLGMODALFRAME, "QWidget", m_plan.title.c_str(), style, rect, owner)) {
+        return false;
+    }
+    for (const Control& c : controls) {
+        const RECT place = pixels({c.x, c.y, c.x + c.width, c.y + c.height});
+        HWND child = CreateWindowExA(0, c.className.c_str(), c.text.c_str(), WS_CHILD | WS_VISIBLE | c.style,
+                                     place.left, place.top, place.right - place.left, place.bottom - place.top, m_hwnd,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr),
+                                     nullptr);
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
+    }
     return true;
-}
-
-void MessageWindow::SetIcon(HWND iconControl) const {
-    LPCSTR icon = IDI_INFORMATION;
-    switch (m_plan.role) {
-        case WindowRole::Error:
-            icon = IDI_ERROR;
-            break;
-        case WindowRole::Warning:
-            icon = IDI_WARNING;
-            break;
-        case WindowRole::Emulator:
-            icon = IDI_QUESTION;
-            break;
-        default:
-            break;
-    }
-    SendMessageA(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, icon)), 0);
 }
 
 INT_PTR CALLBACK MessageWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -155,7 +151,6 @@ INT_PTR CALLBACK MessageWindow::DialogProc(HWND hwnd, UINT message, WPARAM wPara
         auto* self = reinterpret_cast<MessageWindow*>(lParam);
         SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
         self->m_hwnd = hwnd;
-        self->SetIcon(GetDlgItem(hwnd, kIconId));
         return TRUE;
     }
     auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
@@ -236,9 +231,11 @@ void MessageWindow::OnCloseRequest() {
         m_log.Line(head + "left open");
         return;
     }
-    if (m_policy.stays) {
+    if (m_policy.closingRequest == 0) {
         m_log.Line(head + "stays open (stay)");
-    } else if (request > 1) {
+    } else if (request < m_policy.closingRequest) {
+        m_log.Line(head + Format("stays open until WM_CLOSE %d", m_policy.closingRequest));
+    } else if (request > m_policy.closingRequest) {
         m_log.Line(head + "already closing");
     } else if (m_policy.delayMs > 0) {
         m_log.Line(head + Format("closes in %d ms", m_policy.delayMs));

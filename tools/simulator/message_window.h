@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "outcome.h"
 #include "outcome_windows.h"
@@ -14,6 +15,18 @@
 #include "window_classes.h"
 
 namespace jflashsim {
+
+// A child control of a message window, placed in dialog units.
+struct Control {
+    std::string className;  // "Static", "Button", "ESTATIC_WindowClass"
+    std::string text;
+    DWORD style;
+    short x, y, width, height;
+    WORD id;
+};
+
+// The children of the simulator's message windows: an icon, the message and, but while working, OK.
+std::vector<Control> StandardControls(const WindowPlan& plan);
 
 class MessageWindow : public BoundWindow {
 public:
@@ -31,15 +44,18 @@ public:
                   std::function<void()> onClosed);
     ~MessageWindow() override;
 
-    // Opens the window, moved right and down by |offset| pixels from where it would be.
-    bool Open(HWND owner, int offset = 0);
+    // Opens the window with these children, moved right and down by |offset| pixels from where it
+    // would be.
+    bool Open(HWND owner, const std::vector<Control>& controls, int offset = 0);
     // Closes the window at once, whatever its policy; |reason| goes to the log.
     void Close(const char* reason);
     bool IsOpen() const { return m_hwnd != nullptr; }
     const WindowPlan& Plan() const { return m_plan; }
     int Number() const { return m_number; }
+    int CloseRequests() const { return m_closeRequests; }
     std::string Describe() const;
 
+    void SetPolicy(const ClosePolicy& policy) { m_policy = policy; }
     void SetFirstCloseHook(FirstCloseHook hook) { m_firstCloseHook = std::move(hook); }
     // The reason the log gives when the window is destroyed without a close of its own.
     void SetCloseReason(std::string reason) { m_closeReason = std::move(reason); }
@@ -51,9 +67,8 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    bool OpenDialog(HWND owner);
-    bool OpenQtWindow(HWND owner);
-    void SetIcon(HWND iconControl) const;
+    bool OpenDialog(HWND owner, const std::vector<Control>& controls, SIZE size);
+    bool OpenQtWindow(HWND owner, const std::vector<Control>& controls, SIZE size);
     // The messages both generations treat alike; true when |message| was handled.
     bool HandleShared(UINT message, WPARAM wParam);
     void OnCloseRequest();

@@ -41,7 +41,7 @@ struct ModifierEntry {
 };
 
 bool ApplyStay(Outcome& outcome, const std::string&, std::string&) {
-    outcome.close.stays = true;
+    outcome.close.closingRequest = 0;
     return true;
 }
 
@@ -162,10 +162,6 @@ const char* OutcomeKindName(OutcomeKind kind) {
     return "?";
 }
 
-bool IsRetryableError(OutcomeKind kind) {
-    return kind == OutcomeKind::ErrorRam || kind == OutcomeKind::ErrorPc || kind == OutcomeKind::ErrorJtag;
-}
-
 const char* FaultKindName(FaultKind kind) {
     switch (kind) {
         case FaultKind::None:
@@ -250,7 +246,7 @@ bool ParseOutcome(const std::string& text, Outcome& outcome, std::string& error)
 
 std::string FormatOutcome(const Outcome& outcome) {
     std::string text = OutcomeKindName(outcome.kind);
-    if (outcome.close.stays) {
+    if (outcome.close.closingRequest == 0) {
         text += ":stay";
     }
     if (outcome.close.delayMs != 0) {

@@ -24,9 +24,11 @@ enum class OutcomeKind {
 // How a window reacts to close requests (WM_CLOSE); a user's close (caption button, OK, Escape)
 // always closes it.
 struct ClosePolicy {
-    bool stays = false;  // never close on request
-    int delayMs = 0;     // close this long after the first request
-    bool operator==(const ClosePolicy& other) const { return stays == other.stays && delayMs == other.delayMs; }
+    int closingRequest = 1;  // the request that closes the window; 0: none does
+    int delayMs = 0;         // how long after that request it closes
+    bool operator==(const ClosePolicy& other) const {
+        return closingRequest == other.closingRequest && delayMs == other.delayMs;
+    }
 };
 
 // A misbehaviour of the programmer during one operation.
@@ -48,9 +50,6 @@ struct Fault {
     FaultKind kind = FaultKind::None;
     FaultMoment moment = FaultMoment::OnCommand;
     int hangMs = 0;  // how long a hang lasts
-    bool operator==(const Fault& other) const {
-        return kind == other.kind && (kind == FaultKind::None || (moment == other.moment && hangMs == other.hangMs));
-    }
 };
 
 // Each modifier sets one field here; further behaviours are added the same way: a field and an entry
@@ -62,10 +61,6 @@ struct Outcome {
     bool twice = false;      // two identical outcome windows at once
     bool longTitle = false;  // window titles continue past 259 characters
     bool longText = false;   // message texts continue past 259 characters
-    bool operator==(const Outcome& other) const {
-        return kind == other.kind && close == other.close && fault == other.fault && twice == other.twice &&
-               longTitle == other.longTitle && longText == other.longText;
-    }
 };
 
 struct OutcomeKindInfo {
@@ -76,7 +71,6 @@ struct OutcomeKindInfo {
 
 const std::vector<OutcomeKindInfo>& OutcomeKinds();
 const char* OutcomeKindName(OutcomeKind kind);
-bool IsRetryableError(OutcomeKind kind);
 
 const char* FaultKindName(FaultKind kind);
 const char* FaultMomentName(FaultMoment moment);

@@ -32,7 +32,6 @@ public:
     size_t Position() const { return m_position; }
     size_t Size() const { return m_steps.size(); }
     bool Exhausted() const { return m_end == ScriptEnd::Stop && m_position >= m_steps.size(); }
-    ScriptEnd End() const { return m_end; }
 
     // One line for people: a window of steps around the next one, which is shown in brackets.
     std::string Describe() const;

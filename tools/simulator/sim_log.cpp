@@ -65,7 +65,7 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
-SimLog::SimLog() : m_stdout(StandardHandle(STD_OUTPUT_HANDLE)) {}
+SimLog::SimLog(bool toStdout) : m_stdout(toStdout ? StandardHandle(STD_OUTPUT_HANDLE) : nullptr) {}
 
 SimLog::~SimLog() {
     for (HANDLE file : {m_file, m_record}) {

@@ -12,7 +12,8 @@ namespace jflashsim {
 
 class SimLog {
 public:
-    SimLog();
+    // Without |toStdout| the lines go only to the file and the view, if any.
+    explicit SimLog(bool toStdout = true);
     ~SimLog();
     SimLog(const SimLog&) = delete;
     SimLog& operator=(const SimLog&) = delete;

@@ -2,9 +2,7 @@
 // hardware. See README.md and --help.
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "main_window.h"
 #include "sim_log.h"
@@ -33,10 +31,9 @@ int RunMessageLoop(HWND main) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    std::vector<std::string> args(__argv + 1, __argv + __argc);
     SimOptions options;
     std::string error;
-    if (!ParseSimOptions(args, options, error)) {
+    if (!ParseSimOptions(__argc, __argv, options, error)) {
         ReportProblem(error);
         return 2;
     }

@@ -2,125 +2,30 @@
 
 #include "outcome_windows.h"
 #include "text_util.h"
+#include "tools/remote/command_line.h"
 
 namespace jflashsim {
 
-std::string SimOptions::MainTitle() const {
-    if (!rawTitle.empty()) {
-        return rawTitle;
-    }
-    return "SEGGER J-Flash " + version + " - [" + project + "]";
-}
-
 std::string SimOptions::AppTitle() const {
-    return appTitleOverride.empty() ? LearnedTitle(MainTitle()) : appTitleOverride;
+    return LearnedTitle(MainTitle());
 }
 
-namespace {
-
-bool NeedText(const std::string& name, const std::string& value, std::string& error) {
-    if (value.empty()) {
-        error = name + " needs a non-empty value";
+bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error) {
+    CommandLine line(argc, argv);
+    SimOptions parsed;
+    parsed.help = line.Flag("--help");
+    parsed.qtGeneration = line.Flag("--qt");
+    parsed.scriptEnd = line.Flag("--once") ? ScriptEnd::Stop : ScriptEnd::Repeat;
+    std::string outcomes;
+    if (line.Text("--outcomes", outcomes) && !ParseOutcomeScript(outcomes, parsed.outcomes, error)) {
         return false;
     }
-    return true;
-}
-
-}  // namespace
-
-bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
-    SimOptions parsed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::string value;
-        bool inlineValue = false;
-        size_t eq = name.find('=');
-        if (name.compare(0, 2, "--") == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            inlineValue = true;
-        }
-        auto takeValue = [&]() {
-            if (inlineValue) {
-                return true;
-            }
-            if (i + 1 >= args.size()) {
-                error = name + " needs a value";
-                return false;
-            }
-            value = args[++i];
-            return true;
-        };
-        auto noValue = [&]() {
-            if (inlineValue) {
-                error = name + " takes no value";
-                return false;
-            }
-            return true;
-        };
-
-        if (name == "--help" || name == "-h" || name == "/?") {
-            if (!noValue()) {
-                return false;
-            }
-            parsed.help = true;
-        } else if (name == "--qt") {
-            if (!noValue()) {
-                return false;
-            }
-            parsed.qtGeneration = true;
-        } else if (name == "--once") {
-            if (!noValue()) {
-                return false;
-            }
-            parsed.scriptEnd = ScriptEnd::Stop;
-        } else if (name == "--version") {
-            if (!takeValue() || !NeedText(name, value, error)) {
-                return false;
-            }
-            parsed.version = value;
-        } else if (name == "--project") {
-            if (!takeValue() || !NeedText(name, value, error)) {
-                return false;
-            }
-            parsed.project = value;
-        } else if (name == "--title") {
-            if (!takeValue() || !NeedText(name, value, error)) {
-                return false;
-            }
-            parsed.rawTitle = value;
-        } else if (name == "--app-title") {
-            if (!takeValue() || !NeedText(name, value, error)) {
-                return false;
-            }
-            parsed.appTitleOverride = value;
-        } else if (name == "--outcomes") {
-            if (!takeValue() || !ParseOutcomeScript(value, parsed.outcomes, error)) {
-                return false;
-            }
-            parsed.outcomesText = value;
-        } else if (name == "--work-ms") {
-            if (!takeValue()) {
-                return false;
-            }
-            if (!ParseInt(value, 0, 600000, parsed.workMs)) {
-                error = "--work-ms needs milliseconds from 0 to 600000";
-                return false;
-            }
-        } else if (name == "--log") {
-            if (!takeValue() || !NeedText(name, value, error)) {
-                return false;
-            }
-            parsed.logPath = value;
-        } else if (name == "--record") {
-            if (!takeValue() || !NeedText(name, value, error)) {
-                return false;
-            }
-            parsed.recordPath = value;
-        } else {
-            error = "unknown argument \"" + args[i] + "\" (see --help)";
-            return false;
-        }
+    line.Number("--work-ms", 0, 600000, parsed.workMs);
+    line.Text("--log", parsed.logPath);
+    line.Text("--record", parsed.recordPath);
+    error = line.Problem();
+    if (!error.empty()) {
+        return false;
     }
     options = parsed;
     return true;
@@ -138,12 +43,6 @@ std::string HelpText() {
            "  --qt                 Qt generation: main and message windows of class \"QWidget\", programming\n"
            "                       started by the key F7. Default: dialog generation, main window of class\n"
            "                       \"MainWindow\", message windows of class \"#32770\", menu commands.\n"
-           "  --version V          version in the main title (default V7.88c)\n"
-           "  --project P          project in the main title (default Production.jflash); the title is\n"
-           "                       \"SEGGER J-Flash <V> - [<P>]\"\n"
-           "  --title TEXT         the whole main title instead (e.g. one without \" - \" or with two)\n"
-           "  --app-title TEXT     title of the outcome windows; default: the main title up to the first\n"
-           "                       \" - \" with every \"SEGGER \" removed (the whole title if it has no \" - \")\n"
            "  --outcomes LIST      outcomes of the operations in turn, comma-separated (default success);\n"
            "                       ITEM*N repeats an item N times\n"
            "  --once               after the last outcome every operation is silent (default: start the\n"
@@ -158,7 +57,10 @@ std::string HelpText() {
            "(WM_KEYDOWN) programs (Qt generation). 601 (end) is only logged. Each operation takes the next\n"
            "outcome; a command that arrives while an operation works is logged and ignored.\n"
            "\n"
-           "Outcomes (T is the learned title):\n" +
+           "The main window is titled \"SEGGER J-Flash V7.88c - [Production.jflash]\", and T, the title of\n"
+           "the outcome windows, is \"J-Flash V7.88c\".\n"
+           "\n"
+           "Outcomes:\n" +
            kinds +
            "  success shows \"Target erased, programmed and verified successfully\", \"Erase operation\n"
            "  completed successfully\" or \"Chip unsecured successfully\" by operation, titled T; success-alt\n"

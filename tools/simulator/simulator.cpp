@@ -228,7 +228,7 @@ MessageWindow* Simulator::Open(const WindowPlan& plan, const ClosePolicy& policy
     HWND main = m_main;
     auto window = std::make_unique<MessageWindow>(++m_windowsOpened, plan, policy, m_options.qtGeneration, m_log,
                                                   [main] { PostMessageA(main, kForgetClosedMessage, 0, 0); });
-    if (!window->Open(m_main, offset)) {
+    if (!window->Open(m_main, StandardControls(plan), offset)) {
         return nullptr;
     }
     m_windows.push_back(std::move(window));

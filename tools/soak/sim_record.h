@@ -17,11 +17,9 @@ struct RecordTally {
     // result, a posted one to any window but a retryable error of the dialog generation.
     int wrongTakes = 0;
     std::map<std::string, int> faults;  // faults that struck, by cell ("hang=outcome/erase/dialog")
-
-    RecordTally& operator+=(const RecordTally& other);
 };
 
-// Reads the whole record of one simulator that played the dialog or the Qt generation.
-RecordTally TallyRecord(const std::string& record, bool qt);
+// Adds the whole record of one simulator that played the dialog or the Qt generation to |tally|.
+void TallyRecord(const std::string& record, bool qt, RecordTally& tally);
 
 }  // namespace soak

@@ -1,6 +1,6 @@
 #include "soak_plan.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace soak {
 
@@ -30,7 +30,7 @@ const char* const kEraseKinds[] = {"success", "success", "success-alt", "error-o
 const char* const kPhases[] = {"erase", "unsecure", "program"};
 
 bool StartsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+    return text.rfind(prefix, 0) == 0;
 }
 
 bool Has(const std::string& text, const char* part) {
@@ -48,6 +48,16 @@ int Restarts(const std::string& item, bool qt) {
         return 0;
     }
     return Has(item, ":twice") ? 2 : 1;
+}
+
+// The outcomes of programming from |item| on, with the successes its restarts take.
+std::string Programming(const std::string& item, bool qt, bool erase) {
+    std::string outcomes = item;
+    for (int restart = Restarts(item, qt); restart > 0; --restart) {
+        // A restart runs the whole cycle again, erasing too while "Erase chip" is checked.
+        outcomes += erase ? ",success,success,success" : ",success";
+    }
+    return outcomes;
 }
 
 }  // namespace
@@ -72,10 +82,10 @@ SoakPlanner::SoakPlanner(uint32_t seed, Generation generation) : m_random(seed),
         m_kinds.cards[1] = CycleKind::Plain;
     }
     const std::vector<const char*> all = {"on-command", "working", "outcome"};
-    AddFaultCells(m_exits, "exit", all);
-    AddFaultCells(m_closeMains, "close-main", all);
-    AddFaultCells(m_hangs, "hang", {"on-command", "working"});
-    AddFaultCells(m_closeHangs, "hang", {"outcome"});
+    AddFaultCells(m_faults[CycleKind::Exit], "exit", all);
+    AddFaultCells(m_faults[CycleKind::CloseMain], "close-main", all);
+    AddFaultCells(m_faults[CycleKind::Hang], "hang", {"on-command", "working"});
+    AddFaultCells(m_faults[CycleKind::CloseHang], "hang", {"outcome"});
     for (bool qt : {false, true}) {
         if (qt ? generation == Generation::Dialog : generation == Generation::Qt) {
             continue;
@@ -102,33 +112,17 @@ void SoakPlanner::AddFaultCells(Deck<FaultCell>& deck, const char* fault, std::v
         if (StartsWith(text, "hang")) {
             text += "/" + std::to_string(std::string(moment) == "outcome" ? kCloseHangMs : kHangMs);
         }
-        if (m_generation != Generation::Qt) {
-            for (int phase = 0; phase < 3; ++phase) {
-                deck.cards.push_back({text, phase, false});
+        for (int phase = 0; phase < 3; ++phase) {
+            for (bool qt : {false, true}) {
+                // The Qt generation only programs.
+                if ((qt ? m_generation == Generation::Dialog : m_generation == Generation::Qt) || (qt && phase != 2)) {
+                    continue;
+                }
+                deck.cards.push_back({text, phase, qt});
+                m_cellNames.push_back(FaultCellName(fault, moment, kPhases[phase], qt));
             }
         }
-        if (m_generation != Generation::Dialog) {
-            deck.cards.push_back({text, 2, true});
-        }
     }
-}
-
-std::vector<std::string> SoakPlanner::FaultCells() const {
-    std::vector<std::string> names;
-    for (const Deck<FaultCell>* deck : {&m_exits, &m_closeMains, &m_hangs, &m_closeHangs}) {
-        for (const FaultCell& cell : deck->cards) {
-            const size_t eq = cell.fault.find('=');
-            names.push_back(FaultCellName(cell.fault.substr(0, eq),
-                                          cell.fault.substr(eq + 1, cell.fault.find('/') - eq - 1),
-                                          kPhases[cell.phase], cell.qt));
-        }
-    }
-    return names;
-}
-
-// The raw output of the engine is the same on every platform; the standard distributions are not.
-uint32_t SoakPlanner::Pick(uint32_t count) {
-    return static_cast<uint32_t>(m_random() % count);
 }
 
 template <typename T>
@@ -136,21 +130,12 @@ T SoakPlanner::Deal(Deck<T>& deck) {
     if (deck.left.empty()) {
         deck.left = deck.cards;
         for (size_t i = deck.left.size() - 1; i > 0; --i) {
-            std::swap(deck.left[i], deck.left[Pick(static_cast<uint32_t>(i + 1))]);
+            std::swap(deck.left[i], deck.left[m_random() % (i + 1)]);
         }
     }
     T card = deck.left.back();
     deck.left.pop_back();
     return card;
-}
-
-std::string SoakPlanner::Programming(const std::string& item, bool qt, bool erase) {
-    std::string outcomes = item;
-    for (int restart = Restarts(item, qt); restart > 0; --restart) {
-        // A restart runs the whole cycle again, erasing too while "Erase chip" is checked.
-        outcomes += erase ? ",success,success,success" : ",success";
-    }
-    return outcomes;
 }
 
 CyclePlan SoakPlanner::FaultPlan(CycleKind kind, const FaultCell& cell) {
@@ -190,16 +175,10 @@ CyclePlan SoakPlanner::Next() {
     CyclePlan plan;
     switch (kind) {
         case CycleKind::Exit:
-            plan = FaultPlan(kind, Deal(m_exits));
-            break;
         case CycleKind::CloseMain:
-            plan = FaultPlan(kind, Deal(m_closeMains));
-            break;
         case CycleKind::Hang:
-            plan = FaultPlan(kind, Deal(m_hangs));
-            break;
         case CycleKind::CloseHang:
-            plan = FaultPlan(kind, Deal(m_closeHangs));
+            plan = FaultPlan(kind, Deal(m_faults[kind]));
             break;
         case CycleKind::ClosePolicy:
             plan = Deal(m_closePolicies);
@@ -217,7 +196,7 @@ CyclePlan SoakPlanner::Next() {
         default: {
             // In a mix the generation changes at about one of these cycles in four.
             plan.kind = kind;
-            plan.qt = m_generation == Generation::Mix && Pick(4) == 0 ? !m_qt : m_qt;
+            plan.qt = m_generation == Generation::Mix && m_random() % 4 == 0 ? !m_qt : m_qt;
             const std::string item = kind == CycleKind::Twice       ? PickFrom(kWindowKinds) + ":twice"
                                      : kind == CycleKind::LongTitle ? PickFrom(kLongTitleKinds) + ":long-title"
                                      : kind == CycleKind::LongText  ? PickFrom(kLongTextKinds) + ":long-text"

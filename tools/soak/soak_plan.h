@@ -5,13 +5,16 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "soak_options.h"
-
 namespace soak {
+
+// Which generation of the programmer the simulator plays: one throughout, or both in turn (the
+// simulator is started again for a change).
+enum class Generation { Dialog, Qt, Mix };
 
 enum class CycleKind {
     Plain,        // programming with an outcome of any kind, no fault
@@ -49,7 +52,7 @@ public:
     CyclePlan Next();
 
     // The names of every fault cell the plan deals in this generation.
-    std::vector<std::string> FaultCells() const;
+    const std::vector<std::string>& FaultCells() const { return m_cellNames; }
 
 private:
     struct FaultCell {
@@ -63,24 +66,23 @@ private:
         std::vector<T> left;
     };
 
-    uint32_t Pick(uint32_t count);
     template <size_t N>
     std::string PickFrom(const char* const (&items)[N]) {
-        return items[Pick(N)];
+        return items[m_random() % N];
     }
     template <typename T>
     T Deal(Deck<T>& deck);
     void AddFaultCells(Deck<FaultCell>& deck, const char* fault, std::vector<const char*> moments);
-    // The outcomes of programming from |item| on, with the successes its restarts take.
-    std::string Programming(const std::string& item, bool qt, bool erase);
     CyclePlan FaultPlan(CycleKind kind, const FaultCell& cell);
 
+    // Used by its raw output, which is the same on every platform; the standard distributions are not.
     std::mt19937 m_random;
     Generation m_generation;
     bool m_qt = false;
     Deck<CycleKind> m_kinds;
-    Deck<FaultCell> m_exits, m_closeMains, m_hangs, m_closeHangs;
+    std::map<CycleKind, Deck<FaultCell>> m_faults;  // the cells of each kind of fault
     Deck<CyclePlan> m_closePolicies;
+    std::vector<std::string> m_cellNames;
 };
 
 }  // namespace soak
