@@ -9,8 +9,9 @@ tb_wine_env() {
     export WINEPREFIX=$1
     export WINEARCH=win64
     export WINEDEBUG=${WINEDEBUG:--all}
-    # No .NET or browser add-ons, no menu entries, no sound drivers (nothing can be heard here).
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv,winepulse.drv,wineoss.drv=d"
+    # No .NET or browser add-ons, no menu entries, no sound drivers (nothing can be heard here), and no
+    # debugger: a program that crashes ends at once instead of waiting in winedbg for a reader.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe,winedbg.exe=d;winealsa.drv,winepulse.drv,wineoss.drv=d"
     export TB_WINE TB_WINESERVER
 }
 

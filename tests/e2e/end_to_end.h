@@ -31,21 +31,12 @@ protected:
     }
     void StartTallyburn() {
         ASSERT_TRUE(m_tallyburn.Start(m_exe, "", m_folder.Path()));
-        m_window = WaitForProcessWindow(m_tallyburn.Id(), "#32770", "Tallyburn 2.1");
+        m_window = WaitForTallyburn(m_tallyburn.Id());
         ASSERT_NE(m_window, nullptr);
         m_remote = std::make_unique<ToolRemote>(m_window, m_tallyburn.Id(), m_folder.File("Tallyburn.ini"));
     }
     // Closes Tallyburn as the operator does, with the system Close command.
-    bool CloseTallyburn() {
-        ::PostMessageA(m_window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return m_tallyburn.WaitForExit(10000);
-    }
-    // Clicks a check box and waits until it has changed.
-    void Toggle(int id) {
-        const UINT before = ::IsDlgButtonChecked(m_window, id);
-        ClickButton(m_window, id);
-        EXPECT_TRUE(WaitUntil([&] { return ::IsDlgButtonChecked(m_window, id) != before; }));
-    }
+    bool CloseTallyburn() { return m_tallyburn.Close(m_window); }
 
     std::string SimulatorLog() const { return m_folder.File("jflashsim.log"); }
     int Occurrences(const std::string& text) const {

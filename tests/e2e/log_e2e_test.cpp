@@ -59,9 +59,9 @@ TEST_F(LogEndToEnd, ASessionLogsEveryEventWithItsCountSecondsEraseAndCause) {
     ASSERT_NE(box, nullptr);
     ClickButton(box, IDYES);
     ASSERT_TRUE(WaitUntil([&] { return m_remote->StoredCount(-1) == 0; }));
-    Toggle(IDC_ERASE_CHIP);
+    EXPECT_TRUE(m_remote->SetCheck(IDC_ERASE_CHIP, true));
     EXPECT_EQ(PressRun(), DisplayState::Green);
-    Toggle(IDC_ERASE_CHIP);
+    EXPECT_TRUE(m_remote->SetCheck(IDC_ERASE_CHIP, false));
     EXPECT_EQ(PressRun(), DisplayState::Red) << "J-Flash closed while it worked";
     EXPECT_EQ(PressRun(), DisplayState::Unknown) << "J-Flash is gone";
     ASSERT_TRUE(CloseTallyburn());

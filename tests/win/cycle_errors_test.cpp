@@ -27,7 +27,7 @@ TEST_F(CycleTest, RetryableErrorThatClosesRestartsTheCycle) {
         Fake().onSleep = nullptr;
 
         EXPECT_FALSE(::IsWindow(error)) << text;
-        EXPECT_EQ(Fake().Sleeps().size() - sleepsBefore, 3u) << text;
+        ASSERT_EQ(Fake().Sleeps().size() - sleepsBefore, 3u) << text;
         EXPECT_EQ(Fake().Sleeps().back(), 100u);
         ExpectRunning();
         EXPECT_EQ(Sounds().back(), static_cast<UINT>(IDR_WAVE_START)) << "the restart plays the start sound";
