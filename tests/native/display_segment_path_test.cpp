@@ -4,7 +4,7 @@
 #include <climits>
 #include <limits>
 
-#include "display/glyph.h"
+#include "display/char_set.h"
 #include "display/glyph_outlines.h"
 #include "display/segment_style.h"
 #include "display_recording_sink.h"
@@ -22,12 +22,8 @@ std::string Emit(const CSegmentPath& path, const GlyphRect& rect = {0, 0, 49, 83
 // Mirrored segments, the mapping into a rectangle with its rounding, and curve runs emitted as fitted
 // Beziers, on the worked examples of the segment outlines (M move, L line, B Bezier's three points).
 TEST(SegmentPath, SegmentsAreMappedIntoTheirRectangle) {
-    CSevenSegmentGlyph sevenPlain, sevenRounded;
-    CFourteenSegmentGlyph fourteenPlain, fourteenRounded;
-    sevenPlain.SetMask(0, 0);
-    sevenRounded.SetMask(0, SDS_ROUNDED_OUTLINE);
-    fourteenPlain.SetMask(0, 0);
-    fourteenRounded.SetMask(0, SDS_ROUNDED_OUTLINE);
+    const auto sevenPlain = CharToGlyph(0, '8'), sevenRounded = CharToGlyph(SDS_ROUNDED_OUTLINE, '8');
+    const auto fourteenPlain = CharToGlyph(0, 'W'), fourteenRounded = CharToGlyph(SDS_ROUNDED_OUTLINE, 'W');
     const GlyphRect design{0, 0, 49, 83};
     const GlyphRect scaleTwo{10, 20, 108, 186};
     const struct {
@@ -37,15 +33,16 @@ TEST(SegmentPath, SegmentsAreMappedIntoTheirRectangle) {
         GlyphRect rect;
         const char* pattern;
     } rows[] = {
-        {"plain lower right is the side reflected through the centre", sevenPlain, 5, design,
+        {"plain lower right is the side reflected through the centre", *sevenPlain, 5, design,
          "M44,76 L44,42 L37,46 L37,69"},
-        {"plain upper right diagonal is the diagonal mirrored", fourteenPlain, 2, design, "M43,5 L33,35 L28,37 L30,25"},
-        {"rounded lower right is the right vertical mirrored top to bottom", sevenRounded, 5, design, "M37,46 B.*"},
-        {"(5,4) at scale two lands on (20.5, 28.5), truncated", sevenPlain, 0, scaleTwo, "M20,28 L34,42 L82,42 L96,28"},
-        {"-0.7 truncates to 0 and -1.7 to -1", sevenPlain, 0, {-6.2, -6.2, 42.8, 76.8}, "M0,-1 L.*"},
-        {"a curve run becomes one fitted Bezier", sevenRounded, 0, design, "M6,4 B4,5 4,8 12,11 L36,11 L39,4"},
-        {"the same at scale two", sevenRounded, 0, scaleTwo, "M22,28 B18,30 18,35 34,42 L82,42 L88,28"},
-        {"a run of two curve points", fourteenRounded, 8, design, "M4,7 L4,39 B.* B8,3 6,5 4,7"},
+        {"plain upper right diagonal is the diagonal mirrored", *fourteenPlain, 2, design,
+         "M43,5 L33,35 L28,37 L30,25"},
+        {"rounded lower right is the right vertical mirrored top to bottom", *sevenRounded, 5, design, "M37,46 B.*"},
+        {"(5,4) at scale two is (20.5, 28.5), truncated", *sevenPlain, 0, scaleTwo, "M20,28 L34,42 L82,42 L96,28"},
+        {"-0.7 truncates to 0 and -1.7 to -1", *sevenPlain, 0, {-6.2, -6.2, 42.8, 76.8}, "M0,-1 L.*"},
+        {"a curve run becomes one fitted Bezier", *sevenRounded, 0, design, "M6,4 B4,5 4,8 12,11 L36,11 L39,4"},
+        {"the same at scale two", *sevenRounded, 0, scaleTwo, "M22,28 B18,30 18,35 34,42 L82,42 L88,28"},
+        {"a run of two curve points", *fourteenRounded, 8, design, "M4,7 L4,39 B.* B8,3 6,5 4,7"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -88,7 +85,7 @@ TEST(SegmentPath, EveryStoredOutlineKeepsTheTableRules) {
             std::string types;
             for (int i = 0; i < table.count; ++i) {
                 const DesignPoint p = table.points[i];
-                types += table.types[i] == kPointMoveTo ? 'M' : table.types[i] == kPointLineTo ? 'L' : 'C';
+                types += table.types[i] < 7 ? "??L?C?M"[table.types[i]] : '?';  // by the type's value
                 EXPECT_TRUE(p.x >= 0 && p.x < kind.width && p.y >= 0 && p.y < 83) << p.x << ',' << p.y;
             }
             EXPECT_THAT(types, testing::MatchesRegex("M(L|C{2,5}L)+")) << "width " << kind.width << ", " << s;

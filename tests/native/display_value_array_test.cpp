@@ -27,7 +27,7 @@ TEST(ValueArray, SizesCopiesAndOwnElements) {
     a.Add(7);
     a.Add(a[0]);  // the source moves while the array grows
     for (int i = 0; i < 4; ++i)
-        a.Add(i);
+        a.Add(10 + i);
     EXPECT_EQ(a[1], 7);
     const int capacity = a.GetCapacity();
     a.SetSize(2);
