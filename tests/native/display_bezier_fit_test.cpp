@@ -62,7 +62,7 @@ TEST(BezierFit, WorkedExamples) {
 
 // The safety bounds are for degenerate input: rounded outlines in keep-aspect rows over a spread of
 // client sizes never reach them, while a cell stretched very unequally needs the secant bound (its
-// diagonals' refinement does not settle) and still gets its curves.
+// diagonals' refinement does not settle).
 TEST(BezierFit, SafetyBoundsEndOnlyDegenerateFits) {
     for (int w = 20; w <= 1600; w += 395) {
         for (int h = 10; h <= 800; h += 131) {

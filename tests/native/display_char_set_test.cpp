@@ -37,6 +37,7 @@ std::string Picture(const std::vector<CGlyph>& glyphs) {
     return text;
 }
 
+// The glyphs of a text whose every character has one.
 std::vector<CGlyph> Glyphs(const char* text, unsigned style) {
     std::vector<CGlyph> glyphs;
     for (const char* c = text; *c; ++c)
