@@ -16,7 +16,7 @@ target_link_libraries(tallyburn_native_tests PRIVATE tallyburn_portable GTest::g
 include(GoogleTest)
 gtest_discover_tests(tallyburn_native_tests DISCOVERY_TIMEOUT 60)
 
-file(GLOB TB_NATIVE_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/native_*.cpp)
+file(GLOB TB_NATIVE_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench/native_*.cpp)
 find_package(benchmark QUIET)
 if(benchmark_FOUND AND TB_NATIVE_BENCHES)
     add_executable(tallyburn_native_bench ${TB_NATIVE_BENCHES})

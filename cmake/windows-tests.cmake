@@ -45,7 +45,7 @@ if(TB_E2E_TESTS)
     tb_add_wine_tests(tallyburn_e2e_tests ${TB_E2E_TESTS})
 endif()
 
-file(GLOB TB_WIN_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/win_*.cpp)
+file(GLOB TB_WIN_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench/win_*.cpp)
 foreach(bench ${TB_WIN_BENCHES})
     get_filename_component(name ${bench} NAME_WE)
     add_executable(${name} ${bench})

@@ -11,33 +11,27 @@ public:
     void MoveTo(int x, int y) override { Append("M", x, y); }
     void LineTo(int x, int y) override { Append("L", x, y); }
     void PolyBezierTo(const PathPoint* points, int count) override {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count; ++i)
             Append(i == 0 ? "B" : "", points[i].x, points[i].y);
-        }
     }
-    const std::string& Text() const { return m_text; }
+    std::string text;
 
 private:
     void Append(const char* op, int x, int y) {
-        if (!m_text.empty()) {
-            m_text += ' ';
-        }
-        m_text += op + std::to_string(x) + ',' + std::to_string(y);
+        text += (text.empty() ? "" : " ") + (op + std::to_string(x)) + ',' + std::to_string(y);
     }
-    std::string m_text;
 };
 
 inline std::string EmitSegment(const CGlyph& glyph, int segment, const GlyphRect& rect) {
     RecordingSink sink;
     glyph.GetSegments()[segment].AppendToPath(sink, rect, glyph.GetWidth());
-    return sink.Text();
+    return sink.text;
 }
 
 // Every outline of the glyph, one figure per line.
 inline std::string EmitGlyph(const CGlyph& glyph, const GlyphRect& rect) {
     std::string text;
-    for (int i = 0; i < glyph.GetSegments().GetSize(); ++i) {
+    for (int i = 0; i < glyph.GetSegments().GetSize(); ++i)
         text += EmitSegment(glyph, i, rect) + '\n';
-    }
     return text;
 }

@@ -1,65 +1,40 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "display/char_set.h"
 #include "display/row_layout.h"
 #include "display/segment_style.h"
 
-namespace {
-
-// The glyph list the display builds for a text: bytes without a glyph are skipped, leaving no gap.
-CGlyphList Glyphs(const char* text, unsigned style) {
-    CGlyphList list;
-    for (const char* c = text; *c; ++c) {
-        if (auto glyph = CharToGlyph(style, *c)) {
-            list.Add(*glyph);
+// The left edge of each glyph and the right edge of the last, and the row's top and bottom.
+TEST(RowLayout, GlyphsAbutInARowScaledToTheArea) {
+    const unsigned kKeep = SDS_KEEP_ASPECT;
+    const struct {
+        const char* name;
+        const char* text;
+        unsigned style;
+        int width, height;
+        std::vector<double> edges;
+        double top, bottom;
+    } rows[] = {
+        {"kept, height limits: centred across", "007", kKeep, 294, 100, {58.45, 117.48, 176.52, 235.55}, 0, 100},
+        {"kept, width limits: centred top to bottom", "007", kKeep, 147, 183, {0, 49, 98, 147}, 50, 133},
+        {"stretched: each glyph 98 x 100", "007", SDS_BLEND_OUTLINE, 294, 100, {0, 98, 196, 294}, 0, 100},
+        {"1.5 is 49 + 18 + 49 units wide", "1.5", 0, 232, 83, {0, 98, 134, 232}, 0, 83},
+        {"no glyphs", "", kKeep, 294, 100, {}, 0, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<int> widths;
+        for (const char* c = row.text; *c; ++c)
+            widths.push_back(CharToGlyph(row.style, *c)->GetWidth());
+        const std::vector<GlyphRect> rects = LayOutRow(widths, row.width, row.height, row.style);
+        ASSERT_EQ(rects.size() + (rects.empty() ? 0 : 1), row.edges.size());
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            EXPECT_NEAR(rects[i].left, row.edges[i], 5e-3);
+            EXPECT_NEAR(rects[i].right, row.edges[i + 1], 5e-3);
+            EXPECT_NEAR(rects[i].top, row.top, 1e-9);
+            EXPECT_NEAR(rects[i].bottom, row.bottom, 1e-9);
         }
     }
-    return list;
-}
-
-constexpr unsigned kDefaultStyle = SDS_KEEP_ASPECT | SDS_BLEND_OUTLINE;
-
-}  // namespace
-
-TEST(RowLayout, KeepAspectCentresTheRow) {
-    const std::vector<GlyphRect> rects = LayOutRow(Glyphs("007", kDefaultStyle), 294, 100, kDefaultStyle);
-    ASSERT_EQ(rects.size(), 3u);
-    const double s = 100 * 0.012048192771084338;
-    EXPECT_EQ(rects[0].left, (294 - 147 * s) * 0.5);
-    EXPECT_NEAR(rects[0].left, 58.4458, 1e-4);
-    EXPECT_NEAR(rects[0].top, 0.0, 1e-12);
-    EXPECT_NEAR(rects[0].bottom, 100.0, 1e-12);
-    EXPECT_EQ(rects[1].left, rects[0].right);
-    EXPECT_NEAR(rects[2].right - rects[0].left, 177.108, 1e-3);
-
-    // Width-limited: the row spans the width and is centred vertically.
-    const RowScale narrow = ComputeRowScale(147, 100, 100, kDefaultStyle);
-    EXPECT_EQ(narrow.sx, 100.0 / 147);
-    EXPECT_EQ(narrow.sy, narrow.sx);
-    EXPECT_EQ(narrow.x0, 0.0);
-    EXPECT_GT(narrow.y0, 0.0);
-}
-
-TEST(RowLayout, WithoutKeepAspectTheRowFillsTheArea) {
-    const std::vector<GlyphRect> rects = LayOutRow(Glyphs("007", SDS_BLEND_OUTLINE), 294, 100, SDS_BLEND_OUTLINE);
-    ASSERT_EQ(rects.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(rects[i].left, 98.0 * i);
-        EXPECT_EQ(rects[i].right, 98.0 * (i + 1));
-        EXPECT_EQ(rects[i].top, 0.0);
-        EXPECT_DOUBLE_EQ(rects[i].bottom, 100.0);
-    }
-}
-
-TEST(RowLayout, MixedWidthsAndSkippedCharacters) {
-    const CGlyphList glyphs = Glyphs("1.5", 0);
-    ASSERT_EQ(glyphs.GetSize(), 3);
-    const std::vector<GlyphRect> rects = LayOutRow(glyphs, 232, 83, 0);
-    EXPECT_EQ(rects[1].left, 98.0);
-    EXPECT_EQ(rects[1].right, 134.0);  // 116 units over 232 pixels: the dot cell is 18 * 2
-    EXPECT_EQ(rects[2].right, 232.0);
-
-    EXPECT_EQ(Glyphs("1,5", 0).GetSize(), 2);
-    EXPECT_TRUE(LayOutRow(Glyphs("?,!", kDefaultStyle), 294, 100, kDefaultStyle).empty());
-    EXPECT_TRUE(LayOutRow(CGlyphList(), 0, 0, kDefaultStyle).empty());
 }
