@@ -48,51 +48,44 @@ protected:
         return ReadCsv(ReadFile(LogPath()));
     }
 
-    // One cycle of each kind and a Clear, as the operator and J-Flash see them: timers with their
-    // periods, colours, count, sounds, waits and commands after each step.
+    // A pass, a failure, a retry that passes and a Clear, as the operator and J-Flash see them: the
+    // timers with their periods, colours, count, sounds and Run after each step, then the waits and
+    // the commands.
     std::string RunCycles() {
         const size_t sounds = Sounds().size(), sleeps = Fake().Sleeps().size();
         const size_t commands = Programmer().Commands().size();
         std::ostringstream trace;
-        const auto note = [&](const char* step) {
-            trace << step << ": timers";
+        const auto note = [&] {
             for (UINT_PTR id : Timers())
-                trace << ' ' << id << '/' << Fake().TimerPeriod(m_harness.Window(), id);
-            trace << ", colours " << Unlit() << '/' << Lit() << ", count " << Dialog().m_counter << ", sounds "
-                  << Sounds().size() - sounds << ", sleeps " << Fake().Sleeps().size() - sleeps << ", run "
+                trace << id << '/' << Fake().TimerPeriod(m_harness.Window(), id) << ' ';
+            trace << Unlit() << '/' << Lit() << ' ' << Dialog().m_counter << ' ' << Sounds().size() - sounds << ' '
                   << RunEnabled() << '\n';
         };
-        ClickRun();
-        note("run");
-        Tick(CTallyburnDialog::StartDelayTimer);
-        note("start delay");
-        Programmer().Open(kTitle, {kProgramOk});
-        Tick(CTallyburnDialog::ResultPollTimer);
-        note("pass");
-        StartPolling();
-        HWND warning = Programmer().Open(kWarning, {"Device mismatch"});
-        Tick(CTallyburnDialog::ResultPollTimer);
-        note("fail");
-        ::SendMessageA(warning, WM_CLOSE, 0, 0);
-        StartPolling();
-        Programmer().Open(kError, {"Bad JTAG communication: timeout"});
-        Fake().onSleep = [&](DWORD) { m_harness.Pump(); };
-        Tick(CTallyburnDialog::ResultPollTimer);
-        Fake().onSleep = nullptr;
-        note("retry");
+        const auto cycle = [&](const std::string& title, const char* text) {
+            ClickRun();
+            note();
+            Tick(CTallyburnDialog::StartDelayTimer);
+            Programmer().Open(title, {text});
+            Fake().onSleep = [&](DWORD) { m_harness.Pump(); };
+            Tick(CTallyburnDialog::ResultPollTimer);
+            Fake().onSleep = nullptr;
+            note();
+        };
+        cycle(kTitle, kProgramOk);
+        cycle(kWarning, "Device mismatch");
+        ::SendMessageA(::FindWindowA("#32770", kWarning.c_str()), WM_CLOSE, 0, 0);
+        cycle(kError, "Bad JTAG communication: timeout");
         Tick(CTallyburnDialog::StartDelayTimer);
         Programmer().Open(kTitle, {kProgramOk});
         Tick(CTallyburnDialog::ResultPollTimer);
-        note("pass after retry");
+        note();
         Fake().Answer(IDYES);
         m_harness.Click(IDC_CLEAR);
-        note("clear");
-        trace << "sleeps";
+        note();
         for (size_t i = sleeps; i < Fake().Sleeps().size(); ++i)
-            trace << ' ' << Fake().Sleeps()[i];
-        trace << "; commands";
+            trace << Fake().Sleeps()[i] << ' ';
         for (size_t i = commands; i < Programmer().Commands().size(); ++i)
-            trace << ' ' << Programmer().Commands()[i];
+            trace << Programmer().Commands()[i] << ' ';
         return trace.str();
     }
 };
