@@ -3,7 +3,8 @@
 # outside by LineOperator: N cycles (default 100) of success with end_delay 0 with the production log
 # off, and N with it on, in alternating blocks of 10 within the same run (off-on, then on-off, so that
 # a machine that gets busier weighs on both alike). For each it prints the time per cycle, Tallyburn's
-# own time per cycle, its CPU time per cycle and its CPU use while idle, then what the log adds.
+# own time per cycle, its CPU time per cycle (all threads, and the window's own thread, which runs
+# the cycle) and its CPU use while idle, then what the log adds.
 #
 # Tallyburn's own time is the time per cycle less what the cycle's timers and the simulated work fix:
 # the 1000 ms start delay, then result polls every 100 ms until the first one after the simulator's
@@ -56,6 +57,7 @@ summary() {
         /^cycles:/ { last = $5; runs += $5 }
         /^wall time:/ { wall += $3; n++; block[n] = $3 / last }
         /^Tallyburn CPU:/ { cpu += $3 * last }
+        /^Tallyburn UI thread CPU:/ { ui += $5 * last }
         /^Tallyburn CPU idle:/ { idle = $4 }
         END {
             polls = work > 1000 ? int((work - 1000 + 99) / 100) : 1
@@ -63,17 +65,17 @@ summary() {
             per = wall / runs
             for (i = 1; i <= n; i++) spread += (block[i] - per) ^ 2
             error = n > 1 ? sqrt(spread / (n - 1) / n) : 0
-            printf "%s %d %.1f %.1f %.1f %.2f %.2f %d %d\n", mode, runs, per, per - fixed, error, cpu / runs, idle, fixed, polls
+            printf "%s %d %.1f %.1f %.1f %.2f %.2f %d %d %.3f\n", mode, runs, per, per - fixed, error, cpu / runs, idle, fixed, polls, ui / runs
         }' "$bench/$1/operator.txt"
 }
 { summary off; summary on; } | awk -v work="$work_ms" '
-    { runs[$1] = $2; per[$1] = $3; own[$1] = $4; error[$1] = $5; cpu[$1] = $6; idle[$1] = $7; fixed = $8; polls = $9 }
+    { runs[$1] = $2; per[$1] = $3; own[$1] = $4; error[$1] = $5; cpu[$1] = $6; idle[$1] = $7; fixed = $8; polls = $9; ui[$1] = $10 }
     END {
         printf "fixed by the cycle: 1000 ms start delay + %d result poll(s) of 100 ms, the simulated work (%d ms) ending within them: %d ms\n", polls, work, fixed
         split("off on", modes, " ")
         for (i = 1; i <= 2; i++) {
             m = modes[i]
-            printf "log %-3s: %d cycles, %.1f ms per cycle; Tallyburn own time %.1f ms per cycle (+-%.1f), CPU %.2f ms per cycle; idle CPU %.2f ms per second\n", m, runs[m], per[m], own[m], error[m], cpu[m], idle[m]
+            printf "log %-3s: %d cycles, %.1f ms per cycle; Tallyburn own time %.1f ms per cycle (+-%.1f), CPU %.2f ms per cycle (window thread %.2f ms); idle CPU %.2f ms per second\n", m, runs[m], per[m], own[m], error[m], cpu[m], ui[m], idle[m]
         }
-        printf "the log adds: %+.1f ms (+-%.1f) of own time and %+.2f ms of CPU per cycle\n", own["on"] - own["off"], sqrt(error["on"] ^ 2 + error["off"] ^ 2), cpu["on"] - cpu["off"]
+        printf "the log adds: %+.1f ms (+-%.1f) of own time, %+.2f ms of CPU per cycle, of which %+.2f ms on the window thread\n", own["on"] - own["off"], sqrt(error["on"] ^ 2 + error["off"] ^ 2), cpu["on"] - cpu["off"], ui["on"] - ui["off"]
     }'

@@ -109,6 +109,7 @@ int main(int argc, char** argv) {
     std::printf("count before: %d\n", tool.StoredCount());
     std::fflush(stdout);
     const double cpuStart = tool.CpuMilliseconds();
+    const double uiStart = tool.UiThreadCpuMilliseconds();
     const DWORD start = ::GetTickCount();
     int finished = 0, green = 0;
     for (int run = 1; run <= options.runs; ++run) {
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
     }
     const DWORD elapsed = ::GetTickCount() - start;
     const double cpuCycles = tool.CpuMilliseconds() - cpuStart;
+    const double uiCycles = tool.UiThreadCpuMilliseconds() - uiStart;
 
     if (options.bench) {
         std::printf("cycles: %d ended of %d, %d green\n", finished, options.runs, green);
@@ -136,6 +138,7 @@ int main(int argc, char** argv) {
                     static_cast<unsigned long>(elapsed), static_cast<double>(elapsed) / options.runs,
                     60000.0 * options.runs / elapsed);
         std::printf("Tallyburn CPU: %.2f ms per cycle\n", cpuCycles / options.runs);
+        std::printf("Tallyburn UI thread CPU: %.2f ms per cycle\n", uiCycles / options.runs);
     }
     if (options.idleMs > 0) {
         const double cpuIdleStart = tool.CpuMilliseconds();

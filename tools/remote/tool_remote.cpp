@@ -91,19 +91,32 @@ int ToolRemote::StoredCount(int fallback) const {
     return static_cast<int>(::GetPrivateProfileIntA("setup", "counter", fallback, m_iniPath.c_str()));
 }
 
+namespace {
+
+double Milliseconds(const FILETIME& kernel, const FILETIME& user) {
+    auto ticks = [](const FILETIME& t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+}  // namespace
+
 double ToolRemote::CpuMilliseconds() const {
     HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, m_processId);
     if (process == nullptr)
         return 0;
     FILETIME created, exited, kernel, user;
-    double total = 0;
-    if (::GetProcessTimes(process, &created, &exited, &kernel, &user)) {
-        auto ticks = [](const FILETIME& t) {
-            return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-        };
-        total = static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-    }
+    const double total = ::GetProcessTimes(process, &created, &exited, &kernel, &user) ? Milliseconds(kernel, user) : 0;
     ::CloseHandle(process);
+    return total;
+}
+
+double ToolRemote::UiThreadCpuMilliseconds() const {
+    HANDLE thread = ::OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, ::GetWindowThreadProcessId(m_window, nullptr));
+    if (thread == nullptr)
+        return 0;
+    FILETIME created, exited, kernel, user;
+    const double total = ::GetThreadTimes(thread, &created, &exited, &kernel, &user) ? Milliseconds(kernel, user) : 0;
+    ::CloseHandle(thread);
     return total;
 }
 

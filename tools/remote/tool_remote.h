@@ -44,6 +44,8 @@ public:
     int StoredCount(int fallback = 0) const;
     // CPU time (kernel + user) the Tallyburn process has used, in milliseconds.
     double CpuMilliseconds() const;
+    // CPU time of the thread that runs Tallyburn's window (the cycle's own work), in milliseconds.
+    double UiThreadCpuMilliseconds() const;
 
 private:
     // Answers the box about a missing J-Flash if it shows; true when there was one.
