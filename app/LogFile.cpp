@@ -10,6 +10,17 @@ ULONGLONG Ticks(const SYSTEMTIME& time) {
     return (static_cast<ULONGLONG>(file.dwHighDateTime) << 32) | file.dwLowDateTime;
 }
 
+// True unless the file's last byte is known to be something other than a line break: a line left
+// unfinished (a write cut short and never taken back, or an edit without a final break).
+bool EndsWithLineBreak(HANDLE file, const LARGE_INTEGER& end) {
+    LARGE_INTEGER last{};
+    last.QuadPart = end.QuadPart - 1;
+    char byte = '\n';
+    DWORD read = 0;
+    return !::SetFilePointerEx(file, last, nullptr, FILE_BEGIN) || !::ReadFile(file, &byte, 1, &read, nullptr) ||
+           read != 1 || byte == '\n';
+}
+
 }  // namespace
 
 LocalTime LocalNow() {
@@ -24,17 +35,22 @@ LocalTime LocalNow() {
 }
 
 bool AppendToLogFile(const std::string& path, const std::string& header, const std::string& lines) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     bool written = false;
     LARGE_INTEGER end{};
     if (::SetFilePointerEx(file, LARGE_INTEGER{}, &end, FILE_END)) {
-        const std::string bytes = end.QuadPart == 0 ? header + lines : lines;
+        std::string bytes = lines;
+        if (end.QuadPart == 0)
+            bytes = header + lines;
+        else if (!EndsWithLineBreak(file, end))
+            bytes = "\r\n" + lines;  // on a line of their own: a fragment before them spoils none of them
         DWORD count = 0;
-        written =
-            ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) && count == bytes.size();
+        written = ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) &&
+                  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
+                  count == bytes.size();
         // A write cut short (a full disk) is taken back, so that no partial line stays behind.
         if (!written && ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN))
             ::SetEndOfFile(file);

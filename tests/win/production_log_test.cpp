@@ -9,9 +9,11 @@
 #include <memory>
 #include <sstream>
 
+#include "app/LogFile.h"
 #include "framework/Seams.h"
 #include "tests/support/csv_reader.h"
 #include "tests/support/cycle_fixture.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -166,4 +168,26 @@ TEST_F(ProductionLogTest, WithoutTheKeyNoThreadStartsAndNoFileAppears) {
 
     OpenWithLog("");
     EXPECT_EQ(ThreadsOfThisProcess(), threads + 1) << "the count sees the log's thread";
+}
+
+TEST(LogFile, TheHeaderStartsAnEmptyFileAndALineLeftUnfinishedStaysApart) {
+    const struct {
+        const char* name;
+        const char* before;
+        const char* after;
+    } rows[] = {
+        {"new file", nullptr, "h\r\na\r\n"},
+        {"empty file", "", "h\r\na\r\n"},
+        {"whole lines", "h\r\nx\r\n", "h\r\nx\r\na\r\n"},
+        // A write cut short and never taken back (a share that went away), or an edit without a final break.
+        {"unfinished line", "h\r\nx", "h\r\nx\r\na\r\n"},
+    };
+    TempFolder folder;
+    for (const auto& row : rows) {
+        const std::string path = folder.File(std::string(row.name) + ".csv");
+        if (row.before)
+            WriteFile(path, row.before);
+        EXPECT_TRUE(AppendToLogFile(path, "h\r\n", "a\r\n")) << row.name;
+        EXPECT_EQ(ReadFile(path), row.after) << row.name;
+    }
 }
