@@ -1,6 +1,7 @@
 // Message maps and window binding: per-class tables that fall through to the base class's table.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -76,14 +77,18 @@ TEST(MessageMap, DerivedEntriesWinAndUnlistedMessagesFallThroughToTheBase) {
 
 TEST(MessageMap, ObjectDestroyedBeforeItsWindowUnbindsItself) {
     HWND window = MakeWindow();
-    {
-        BaseWindow base;
-        ASSERT_TRUE(base.SubclassWindow(window));
-    }
+    // A new, unbound object takes the destroyed one's place: a binding left behind would reach it.
+    static_assert(sizeof(BaseWindow) == sizeof(DerivedWindow), "one storage for both");
+    alignas(DerivedWindow) unsigned char storage[sizeof(DerivedWindow)];
+    BaseWindow* first = new (storage) BaseWindow;
+    ASSERT_TRUE(first->SubclassWindow(window));
+    first->~BaseWindow();
+    DerivedWindow* second = new (storage) DerivedWindow;
     g_calls.clear();
-    ::SendMessageA(window, WM_TIMER, 1, 0);  // must not reach the destroyed object
-    EXPECT_TRUE(g_calls.empty());
+    ::SendMessageA(window, WM_TIMER, 1, 0);
     ::DestroyWindow(window);
+    EXPECT_TRUE(g_calls.empty());
+    second->~DerivedWindow();
 }
 
 TEST(AfxMessageBoxTest, CaptionIsTheApplicationNameAndDefaultIconsFollowTheButtons) {
