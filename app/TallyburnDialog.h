@@ -93,8 +93,6 @@ protected:
     // title, or else under the alternative title, where the special child stands for the text.
     HWND FindResultWindow(const char* text) const;
     bool ShowsResult(HWND window, bool alternative, const char* text) const;
-    // Marks the window as taken and returns it.
-    HWND TakeResult(HWND window);
     // Ends a cycle whose command J-Flash's window refused.
     void FailRefusedCycle();
     // Closes a retryable error window and restarts the cycle once it is gone; false otherwise, with

@@ -115,11 +115,6 @@ bool CTallyburnDialog::ShowsResult(HWND window, bool alternative, const char* te
            (alternative && FindChildByClass(window, kAlternativeResultChildClass) != nullptr);
 }
 
-HWND CTallyburnDialog::TakeResult(HWND window) {
-    m_takenWindows.Take(window);
-    return window;
-}
-
 void CTallyburnDialog::OnResultPoll() {
     if (m_eraseStage != 0)
         return;  // a start delay left over from an earlier cycle; the erase poll is in charge
@@ -195,7 +190,7 @@ void CTallyburnDialog::OnErasePoll() {
             return;
         }
         if (HWND erased = FindResultWindow(kEraseSucceeded)) {
-            SendClose(TakeResult(erased));
+            SendClose(m_takenWindows.Take(erased));
             m_eraseStage = 1;
             if (PostCommand(m_programmerWindow, kUnsecureCommand) == PostResult::Refused) {
                 FailRefusedCycle();
@@ -209,7 +204,7 @@ void CTallyburnDialog::OnErasePoll() {
         }
     } else if (m_eraseStage == 1) {
         if (HWND unsecured = FindResultWindow(kUnsecureSucceeded)) {
-            SendClose(TakeResult(unsecured));
+            SendClose(m_takenWindows.Take(unsecured));
             m_eraseStage = 0;
             KillTimer(ErasePollTimer);
             if (PostCommand(m_programmerWindow, kProgramCommand) == PostResult::Refused) {
@@ -223,7 +218,7 @@ void CTallyburnDialog::OnErasePoll() {
 
 void CTallyburnDialog::CompleteCycle(HWND resultWindow) {
     KillTimer(ResultPollTimer);
-    TakeResult(resultWindow);
+    m_takenWindows.Take(resultWindow);
     Seams().sleep(static_cast<DWORD>(m_endDelay));
     SendClose(resultWindow);
     m_failed = 0;
