@@ -9,13 +9,16 @@
 
 class TakenWindows {
 public:
-    bool Contains(HWND window) const { return std::find(m_windows.begin(), m_windows.end(), window) != m_windows.end(); }
+    bool Contains(HWND window) const {
+        return std::find(m_windows.begin(), m_windows.end(), window) != m_windows.end();
+    }
 
     // Remembers the window and returns it; windows that have gone meanwhile are forgotten, so the
     // list stays short.
     HWND Take(HWND window) {
-        m_windows.erase(std::remove_if(m_windows.begin(), m_windows.end(), [](HWND taken) { return !::IsWindow(taken); }),
-                        m_windows.end());
+        m_windows.erase(
+            std::remove_if(m_windows.begin(), m_windows.end(), [](HWND taken) { return !::IsWindow(taken); }),
+            m_windows.end());
         m_windows.push_back(window);
         return window;
     }

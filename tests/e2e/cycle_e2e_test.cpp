@@ -12,7 +12,8 @@ bool Topmost(HWND window) {
 
 TEST_F(EndToEnd, SuccessIsCountedBesideTheExecutableWhateverItsNameAndSurvivesARestart) {
     Start("--outcomes success", "", "Line 3 copy.exe");
-    EXPECT_TRUE(m_remote->SetCheck(IDC_ALWAYS_ON_TOP, true));  // so the count stays visible above the simulator's windows
+    EXPECT_TRUE(
+        m_remote->SetCheck(IDC_ALWAYS_ON_TOP, true));  // so the count stays visible above the simulator's windows
     const CycleOutcome outcome = m_remote->PressRun();
     EXPECT_EQ(outcome.state, DisplayState::Green);
     EXPECT_GE(outcome.milliseconds, 1000u) << "the result poll starts after the start delay";

@@ -66,5 +66,7 @@ TEST_P(RefusedPost, FailsTheCycleAtOnce) {
     EXPECT_EQ(Dialog().m_counter, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RefusedPost, ::testing::ValuesIn(kRefusedRows),
+INSTANTIATE_TEST_SUITE_P(Rows,
+                         RefusedPost,
+                         ::testing::ValuesIn(kRefusedRows),
                          [](const ::testing::TestParamInfo<RefusedRow>& info) { return std::string(info.param.name); });

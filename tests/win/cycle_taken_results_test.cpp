@@ -92,5 +92,7 @@ TEST_P(TakenResults, AreNeverTakenAgainAndHideNoFreshWindow) {
         EXPECT_EQ(Programmer().CloseRequests(result), 1) << "every result window is taken exactly once";
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TakenResults, ::testing::ValuesIn(kTakenRows),
+INSTANTIATE_TEST_SUITE_P(Rows,
+                         TakenResults,
+                         ::testing::ValuesIn(kTakenRows),
                          [](const ::testing::TestParamInfo<TakenRow>& info) { return std::string(info.param.name); });

@@ -37,7 +37,8 @@ TEST_F(DamagedSettings, StartFromWhatCanBeReadAndKeepTheOtherLines) {
         {"binary garbage", garbage, "000", 1, BST_UNCHECKED},
         {"key of another section", "[other]\r\ncounter=50\r\nkeep=1\r\n", "000", 1, BST_UNCHECKED},
         {"not numbers", "[setup]\r\ncounter=abc\r\nontop=x\r\nkeep=1\r\n", "000", 1, BST_UNCHECKED},
-        {"negative count, any non-zero ontop", "[setup]\r\ncounter=-5\r\nontop=2\r\nkeep=1\r\n", "-05", -4, BST_CHECKED},
+        {"negative count, any non-zero ontop", "[setup]\r\ncounter=-5\r\nontop=2\r\nkeep=1\r\n", "-05", -4,
+         BST_CHECKED},
         {"largest count stays", "[setup]\r\ncounter=2147483647\r\nkeep=1\r\n", "2147483647", INT_MAX, BST_UNCHECKED},
     };
     for (const auto& row : rows) {

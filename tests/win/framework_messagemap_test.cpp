@@ -61,8 +61,8 @@ TEST(MessageMap, DerivedEntriesWinAndUnlistedMessagesFallThroughToTheBase) {
     ::SendMessageA(window, WM_TIMER, 7, 0);
     ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(101, BN_CLICKED), 0);
     ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(102, BN_CLICKED), 0);
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(102, BN_SETFOCUS), 0);  // other code: not mapped
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(103, BN_CLICKED), 0);   // other id: not mapped
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(102, BN_SETFOCUS), 0);         // other code: not mapped
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(103, BN_CLICKED), 0);          // other id: not mapped
     ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("changed"));  // to the original procedure
     char text[32] = {};
     ::GetWindowTextA(window, text, sizeof text);

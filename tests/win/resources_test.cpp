@@ -106,7 +106,8 @@ TEST(Resources, SoundsAreMonoSixteenBitPcmAndTheIconIs32By32InSixteenColours) {
     }
     const std::vector<unsigned char> group = Resource(MAKEINTRESOURCEA(14), IDR_MAINFRAME);  // RT_GROUP_ICON
     ASSERT_GE(group.size(), 20u);
-    EXPECT_EQ((std::vector<int>{group[4], group[6], group[7], group[8], group[12]}), (std::vector<int>{1, 32, 32, 16, 4}))
+    EXPECT_EQ((std::vector<int>{group[4], group[6], group[7], group[8], group[12]}),
+              (std::vector<int>{1, 32, 32, 16, 4}))
         << "one image, 32 x 32, 16 colours, 4 bits";
 }
 
@@ -124,9 +125,14 @@ TEST(Resources, VersionStringsAndManifest) {
     const struct {
         const char* name;
         const char* value;
-    } strings[] = {{"FileDescription", "Tallyburn"},  {"InternalName", "Tallyburn"},      {"ProductName", "Tallyburn"},
-                   {"OriginalFilename", "Tallyburn.EXE"}, {"FileVersion", "2, 1, 0, 0"}, {"ProductVersion", "2, 1, 0, 0"},
-                   {"CompanyName", ""},             {"Comments", ""}};
+    } strings[] = {{"FileDescription", "Tallyburn"},
+                   {"InternalName", "Tallyburn"},
+                   {"ProductName", "Tallyburn"},
+                   {"OriginalFilename", "Tallyburn.EXE"},
+                   {"FileVersion", "2, 1, 0, 0"},
+                   {"ProductVersion", "2, 1, 0, 0"},
+                   {"CompanyName", ""},
+                   {"Comments", ""}};
     for (const auto& s : strings) {
         char* value = nullptr;
         const std::string query = std::string("\\StringFileInfo\\040904B0\\") + s.name;

@@ -128,7 +128,8 @@ std::vector<HWND> ProcessWindows(DWORD processId) {
 
 HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title) {
     for (HWND window : ProcessWindows(processId)) {
-        if ((windowClass == nullptr || ClassOf(window) == windowClass) && (title == nullptr || TitleOf(window) == title))
+        if ((windowClass == nullptr || ClassOf(window) == windowClass) &&
+            (title == nullptr || TitleOf(window) == title))
             return window;
     }
     return nullptr;

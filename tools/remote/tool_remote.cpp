@@ -94,7 +94,9 @@ int ToolRemote::StoredCount(int fallback) const {
 namespace {
 
 double Milliseconds(const FILETIME& kernel, const FILETIME& user) {
-    auto ticks = [](const FILETIME& t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
     return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
@@ -111,7 +113,8 @@ double ToolRemote::CpuMilliseconds() const {
 }
 
 double ToolRemote::UiThreadCpuMilliseconds() const {
-    HANDLE thread = ::OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, ::GetWindowThreadProcessId(m_window, nullptr));
+    HANDLE thread =
+        ::OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, ::GetWindowThreadProcessId(m_window, nullptr));
     if (thread == nullptr)
         return 0;
     FILETIME created, exited, kernel, user;
@@ -151,25 +154,27 @@ CycleOutcome ToolRemote::PressRun(DWORD timeoutMs) {
     // The cycle has started once Run goes off; a box while Run is still on says no cycle starts.
     bool started = false;
     outcome.finished = WaitUntil(
-        [&] {
-            if (!::IsWindow(m_window))
-                return true;
-            if (AnswerMissingJFlash()) {
-                ++outcome.missingBoxes;
-                outcome.missingJFlash = outcome.missingJFlash || !started;
-                return false;
-            }
-            if (!RunEnabled()) {
-                started = true;
-                return false;
-            }
-            if (!started && !outcome.missingJFlash)
-                return false;
-            // The colour shows once Tallyburn has painted it; until then the wait goes on.
-            outcome.state = ReadDisplayState(m_window);
-            return outcome.missingJFlash || outcome.state == DisplayState::Green || outcome.state == DisplayState::Red;
-        },
-        timeoutMs) && ::IsWindow(m_window);
+                           [&] {
+                               if (!::IsWindow(m_window))
+                                   return true;
+                               if (AnswerMissingJFlash()) {
+                                   ++outcome.missingBoxes;
+                                   outcome.missingJFlash = outcome.missingJFlash || !started;
+                                   return false;
+                               }
+                               if (!RunEnabled()) {
+                                   started = true;
+                                   return false;
+                               }
+                               if (!started && !outcome.missingJFlash)
+                                   return false;
+                               // The colour shows once Tallyburn has painted it; until then the wait goes on.
+                               outcome.state = ReadDisplayState(m_window);
+                               return outcome.missingJFlash || outcome.state == DisplayState::Green ||
+                                      outcome.state == DisplayState::Red;
+                           },
+                           timeoutMs) &&
+                       ::IsWindow(m_window);
     if (!outcome.finished && ::IsWindow(m_window))
         outcome.state = ReadDisplayState(m_window);
     outcome.milliseconds = ::GetTickCount() - start;

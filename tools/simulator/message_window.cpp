@@ -137,10 +137,10 @@ bool MessageWindow::OpenQtWindow(HWND owner, const std::vector<Control>& control
     }
     for (const Control& c : controls) {
         const RECT place = pixels({c.x, c.y, c.x + c.width, c.y + c.height});
-        HWND child = CreateWindowExA(0, c.className.c_str(), c.text.c_str(), WS_CHILD | WS_VISIBLE | c.style,
-                                     place.left, place.top, place.right - place.left, place.bottom - place.top, m_hwnd,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr),
-                                     nullptr);
+        HWND child =
+            CreateWindowExA(0, c.className.c_str(), c.text.c_str(), WS_CHILD | WS_VISIBLE | c.style, place.left,
+                            place.top, place.right - place.left, place.bottom - place.top, m_hwnd,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
     }
     return true;

@@ -38,7 +38,8 @@ void TallyRecord(const std::string& record, bool qt, RecordTally& tally) {
     for (const auto& entry : windows) {
         const Window& w = entry.second;
         const bool accepted = w.outcome == "success" || w.outcome == "success-alt" || (qt && w.outcome == "wrong-text");
-        const bool retryable = !qt && (w.outcome == "error-ram" || w.outcome == "error-pc" || w.outcome == "error-jtag");
+        const bool retryable =
+            !qt && (w.outcome == "error-ram" || w.outcome == "error-pc" || w.outcome == "error-jtag");
         if (w.sent > 0 && accepted) {
             ++tally.takes[w.operation];
             tally.programTakes += w.operation == "program" ? 1 : 0;

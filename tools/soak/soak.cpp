@@ -95,10 +95,11 @@ public:
                     m_options.generationName.c_str(), m_runs);
         std::printf("  cycle kinds:     %s\n", Tally(m_kinds).c_str());
         std::printf("  faults struck:   %d, in %d of %d fault cells%s%s\n", faults, struck,
-                    static_cast<int>(m_planner.FaultCells().size()), notStruck.empty() ? "" : "; not struck:",
-                    notStruck.c_str());
+                    static_cast<int>(m_planner.FaultCells().size()),
+                    notStruck.empty() ? "" : "; not struck:", notStruck.c_str());
         std::printf("  end states:      %s\n", Tally(m_ends).c_str());
-        std::printf("  count:           %d in Tallyburn.ini; results taken: %s\n", m_count, Tally(m_tally.takes).c_str());
+        std::printf("  count:           %d in Tallyburn.ini; results taken: %s\n", m_count,
+                    Tally(m_tally.takes).c_str());
         std::printf("  miscounts:       %d\n  double takes:    %d\n  wrong takes:     %d\n  stuck:           %d\n",
                     m_miscounts, m_doubleTakes, m_wrongTakes, m_stuck);
         std::printf("  result:          %s\n", Passed() ? "PASS" : "FAIL");
@@ -300,8 +301,8 @@ private:
 // above the simulator's windows) and with a short end delay to keep cycles quick.
 bool PrepareFolder(Options& options) {
     if (options.folder.empty()) {
-        options.folder = (std::filesystem::temp_directory_path() / ("tallyburn-soak-" + std::to_string(::GetTickCount())))
-                             .string();
+        options.folder =
+            (std::filesystem::temp_directory_path() / ("tallyburn-soak-" + std::to_string(::GetTickCount()))).string();
     }
     const std::string ini = options.folder + "\\Tallyburn.ini";
     std::error_code error;

@@ -63,8 +63,8 @@ std::string Programming(const std::string& item, bool qt, bool erase) {
 }  // namespace
 
 const char* CycleKindName(CycleKind kind) {
-    static const char* const names[] = {"plain",    "erase",      "close-policy", "twice", "long-title",
-                                        "long-text", "exit",      "close-main",   "hang",  "close-hang"};
+    static const char* const names[] = {"plain",     "erase", "close-policy", "twice", "long-title",
+                                        "long-text", "exit",  "close-main",   "hang",  "close-hang"};
     return names[static_cast<int>(kind)];
 }
 
@@ -75,9 +75,9 @@ std::string FaultCellName(const std::string& fault, const std::string& moment, c
 SoakPlanner::SoakPlanner(uint32_t seed, Generation generation) : m_random(seed), m_generation(generation) {
     m_qt = generation == Generation::Qt;
     const bool dialog = generation != Generation::Qt;
-    m_kinds.cards = {CycleKind::Plain,    CycleKind::Erase,     CycleKind::ClosePolicy, CycleKind::Twice,
-                     CycleKind::LongTitle, CycleKind::LongText, CycleKind::Exit,        CycleKind::Exit,
-                     CycleKind::CloseMain, CycleKind::CloseMain, CycleKind::Hang,       CycleKind::CloseHang};
+    m_kinds.cards = {CycleKind::Plain,     CycleKind::Erase,     CycleKind::ClosePolicy, CycleKind::Twice,
+                     CycleKind::LongTitle, CycleKind::LongText,  CycleKind::Exit,        CycleKind::Exit,
+                     CycleKind::CloseMain, CycleKind::CloseMain, CycleKind::Hang,        CycleKind::CloseHang};
     if (!dialog) {
         m_kinds.cards[1] = CycleKind::Plain;
     }
@@ -156,7 +156,7 @@ CyclePlan SoakPlanner::FaultPlan(CycleKind kind, const FaultCell& cell) {
     }
     // Under the alternative title a result of erasing or unsecuring is one that a later phase, which
     // looks for that title too, could take for its own while it hangs open.
-    const std::string faulty = (closeHang ? std::string("success-alt")
+    const std::string faulty = (closeHang         ? std::string("success-alt")
                                 : cell.phase == 0 ? PickFrom(kEraseKinds)
                                                   : PickFrom(kSuccessKinds)) +
                                ":" + cell.fault;
