@@ -1,14 +1,46 @@
 // The production log's text and its waiting lines, without the file and the writer thread.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/log_backlog.h"
+#include "app/log_merge.h"
 #include "app/log_path.h"
 #include "app/log_text.h"
+#include "tests/support/csv_reader.h"
 
-// Quoting and causes come back through a CSV reader in the Windows tests; here the times of other zones.
+// Quoting of the window's texts comes back through a CSV reader in the Windows tests; here causes that
+// a spreadsheet would run, and the times of other zones.
+TEST(LogText, CausesThatWouldBeFormulasAreQuotedBehindAnApostropheAndComeBackWithoutIt) {
+    const struct {
+        const char* cause;
+        const char* field;
+    } rows[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {"- Target voltage too low.", "\"'- Target voltage too low.\""},
+        {"+1", "\"'+1\""},
+        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {"\tcmd", "\"'\tcmd\""},
+        {"\rcmd", "\"'\rcmd\""},
+        {"'quoted'", "\"''quoted'\""},
+        {"a=b -c", "a=b -c"},
+        {"", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.cause);
+        const std::string line = CsvLine({"t", InertText(row.cause), "x"});
+        EXPECT_EQ(line, std::string("t,") + row.field + ",x\r\n");
+        const std::vector<CsvRecord> records = ReadCsv(line);
+        ASSERT_EQ(records.size(), 1u);
+        ASSERT_EQ(records[0].size(), 3u);
+        const std::string& read = records[0][1];
+        EXPECT_EQ(read.substr(!read.empty() && read[0] == '\'' ? 1 : 0), row.cause);
+    }
+}
+
 TEST(LogText, TimesCarryTheirOffsetAndSecondsOneDecimal) {
     EXPECT_EQ(IsoTime({2026, 12, 7, 23, 41, 24, 60}), "2026-12-07T23:41:24+01:00");
     EXPECT_EQ(IsoTime({2026, 1, 2, 3, 4, 5, -330}), "2026-01-02T03:04:05-05:30");
@@ -38,6 +70,23 @@ TEST(LogPath, KeyValuesAndTheFileForLinesLeftAtClosing) {
     const std::string stamp = "20261207-234124";
     EXPECT_EQ(StampedLogPath("C:\\Line\\Tallyburn-log.csv", stamp), "C:\\Line\\Tallyburn-log-20261207-234124.csv");
     EXPECT_EQ(StampedLogPath("C:\\v1.2\\log", stamp), "C:\\v1.2\\log-20261207-234124") << "a dot in a folder";
+
+    const struct {
+        const char* name;
+        bool overflow;
+    } names[] = {
+        {"Tallyburn-log-20261207-234124.csv", true},
+        {"TALLYBURN-LOG-20261207-234124.CSV", true},
+        {"Tallyburn-log-2026120-234124.csv", false},
+        {"Tallyburn-log-2026120x-234124.csv", false},
+        {"Tallyburn-log-20261207-234124.csv.bak", false},
+        {"Tallyburn-log-old.csv", false},
+        {"Tallyburn-log.csv", false},
+        {"Other-log-20261207-234124.csv", false},
+    };
+    for (const auto& row : names)
+        EXPECT_EQ(IsOverflowName("Tallyburn-log.csv", row.name), row.overflow) << row.name;
+    EXPECT_TRUE(IsOverflowName("log", "log-20261207-234124")) << "no extension";
 }
 
 namespace {
@@ -62,7 +111,7 @@ const std::string kHeader = "time,event,count,seconds,erase,cause\r\n";
 
 TEST(LogBacklog, WaitingLinesGoInTogetherInOrderFollowedByTheirNote) {
     MemoryFile file;
-    LogBacklog backlog(file.Append(), "log.csv");
+    LogBacklog backlog({file.Append()}, "log.csv");
     backlog.Add({3, "a\r\n"});
     EXPECT_TRUE(backlog.Flush(0, "t0"));
     EXPECT_FALSE(backlog.Waiting());
@@ -85,4 +134,83 @@ TEST(LogBacklog, WaitingLinesGoInTogetherInOrderFollowedByTheirNote) {
                   "log.csv|" + kHeader + "|b\r\nc\r\nd\r\nt3,note,5,,,\"log unavailable for 42 s, 2 lines waited\"\r\n",
                   "log.csv|" + kHeader + "|e\r\n",
               }));
+}
+
+namespace {
+
+// A folder in memory whose log can refuse appends, whose files can be held, and where removing fails
+// when asked (as if Tallyburn ended between a merge's append and the removal).
+struct MemoryFolder {
+    std::map<std::string, std::string> files;
+    bool refuse = false, keep = false;
+    std::set<std::string> held;
+    LogFiles Files() {
+        return {[this](const std::string& path, const std::string& header, const std::string& lines) {
+                    if (refuse)
+                        return false;
+                    files[path] += (files[path].empty() ? header : "") + lines;
+                    return true;
+                },
+                [this](const std::string& path) {
+                    std::vector<std::string> found;
+                    for (const auto& file : files)
+                        if (IsOverflowName(path, file.first))
+                            found.push_back(file.first);
+                    return found;
+                },
+                [this](const std::string& path, size_t most, std::string& text) {
+                    text = files.count(path) ? files[path] : "";
+                    text.erase(0, text.size() > most ? text.size() - most : 0);
+                    return held.count(path) == 0;
+                },
+                [this](const std::string& path) { return !keep && files.erase(path) == 1; }};
+    }
+};
+
+}  // namespace
+
+TEST(LogBacklog, OverflowFilesComeHomeOldestFirstBeforeTheLinesOfThisRun) {
+    MemoryFolder folder;
+    folder.files = {{"log.csv", kHeader + "old\r\n"},
+                    {"log-20261207-234124.csv", kHeader + "s1\r\ns2"},  // cut short
+                    {"log-20261130-080000.csv", kHeader + "f1\r\n"},
+                    {"log-20261208-000000.csv", kHeader + "h1\r\n"},
+                    {"log-notes.csv", "x"}};
+    folder.held = {"log-20261208-000000.csv"};
+    const auto before = folder.files;
+    folder.refuse = true;
+    LogBacklog backlog(folder.Files(), "log.csv");
+    backlog.Add({7, "start\r\n"});
+    EXPECT_FALSE(backlog.Flush(0, "t0"));
+    EXPECT_EQ(folder.files, before) << "nothing merged into a log that cannot be written";
+
+    folder.refuse = false;
+    EXPECT_TRUE(backlog.Flush(2000, "t1"));
+    EXPECT_EQ(folder.files["log.csv"], kHeader +
+                                           "old\r\nf1\r\nt1,note,7,,,merged 1 lines from log-20261130-080000.csv\r\n"
+                                           "s1\r\ns2\r\nt1,note,7,,,merged 2 lines from log-20261207-234124.csv\r\n"
+                                           "start\r\nt1,note,7,,,\"log unavailable for 2 s, 1 line waited\"\r\n");
+    EXPECT_EQ(folder.files.size(), 3u) << "the held file and the one not named as an overflow stay";
+    EXPECT_EQ(folder.files.count("log-20261208-000000.csv"), 1u);
+}
+
+TEST(LogBacklog, AMergeEndedBeforeItsFilesWereRemovedIsFinishedWithoutALineTwice) {
+    MemoryFolder folder;
+    folder.files = {{"log.csv", ""}, {"log-20261130-080000.csv", kHeader + "a\r\n"}, {"log-20261207-234124.csv", ""}};
+    folder.keep = true;
+    LogBacklog first(folder.Files(), "log.csv");
+    first.Add({1, "run1\r\n"});
+    EXPECT_TRUE(first.Flush(0, "t0"));
+    const std::string merged = kHeader +
+                               "a\r\nt0,note,1,,,merged 1 lines from log-20261130-080000.csv\r\n"
+                               "t0,note,1,,,merged 0 lines from log-20261207-234124.csv\r\nrun1\r\n";
+    EXPECT_EQ(folder.files["log.csv"], merged);
+    EXPECT_EQ(folder.files.size(), 3u);
+
+    folder.keep = false;
+    LogBacklog next(folder.Files(), "log.csv");
+    next.Add({1, "run2\r\n"});
+    EXPECT_TRUE(next.Flush(1000, "t1"));
+    EXPECT_EQ(folder.files["log.csv"], merged + "run2\r\n");
+    EXPECT_EQ(folder.files.size(), 1u) << "both overflow files removed";
 }
