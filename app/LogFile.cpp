@@ -60,8 +60,10 @@ bool AppendToLogFile(const std::string& path, const std::string& header, const s
         // A write cut short (a full disk) is taken back, so that no partial line stays behind.
         if (!written && ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN))
             ::SetEndOfFile(file);
-        // On the disk before anything relies on it: a merged overflow file is removed after this.
-        written = written && ::FlushFileBuffers(file);
+        // On the disk before anything relies on it: a merged overflow file is removed after this. A
+        // flush that fails does not undo the write, or the lines would be written again.
+        if (written)
+            ::FlushFileBuffers(file);
     }
     ::CloseHandle(file);
     return written;

@@ -12,7 +12,7 @@ LocalTime LocalNow();
 // Appends lines to the file at path, whole or not at all; the header goes first when the file is
 // empty, and a line break when its last line is unfinished. The file is opened for this one write with read and write
 // sharing, so that a reader or a copy works at any time, and closed again. True when the lines are in
-// the file and on the disk.
+// the file; they are flushed to the disk as well.
 bool AppendToLogFile(const std::string& path, const std::string& header, const std::string& lines);
 
 // The log's files on disk, appended to through append (AppendToLogFile unless a test gives another).
