@@ -2,6 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+
+#include "app/log_merge.h"
+#include "app/log_path.h"
+
 namespace {
 
 ULONGLONG Ticks(const SYSTEMTIME& time) {
@@ -54,7 +60,60 @@ bool AppendToLogFile(const std::string& path, const std::string& header, const s
         // A write cut short (a full disk) is taken back, so that no partial line stays behind.
         if (!written && ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN))
             ::SetEndOfFile(file);
+        // On the disk before anything relies on it: a merged overflow file is removed after this. A
+        // flush that fails does not undo the write, or the lines would be written again.
+        if (written)
+            ::FlushFileBuffers(file);
     }
     ::CloseHandle(file);
     return written;
+}
+
+namespace {
+
+std::vector<std::string> OverflowFiles(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = ::FindFirstFileA(StampedLogPath(path, "*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return found;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            IsOverflowName(path.substr(folder.size()), entry.cFileName))
+            found.push_back(folder + entry.cFileName);
+    } while (::FindNextFileA(find, &entry));
+    ::FindClose(find);
+    // The names differ only in their stamps, which sort as the times they stand for.
+    std::sort(found.begin(), found.end(),
+              [](const std::string& a, const std::string& b) { return _stricmp(a.c_str(), b.c_str()) < 0; });
+    return found;
+}
+
+bool ReadEnd(const std::string& path, size_t most, std::string& text) {
+    text.clear();
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    LARGE_INTEGER size{};
+    bool read = ::GetFileSizeEx(file, &size) != FALSE;
+    if (read) {
+        LARGE_INTEGER start{};
+        start.QuadPart = size.QuadPart > static_cast<LONGLONG>(most) ? size.QuadPart - most : 0;
+        text.resize(static_cast<size_t>(size.QuadPart - start.QuadPart));
+        DWORD count = 0;
+        read = ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) &&
+               ::ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &count, nullptr) && count == text.size();
+    }
+    ::CloseHandle(file);
+    return read;
+}
+
+}  // namespace
+
+LogFiles LogFilesOnDisk(LogAppend append) {
+    return {std::move(append), OverflowFiles, ReadEnd,
+            [](const std::string& path) { return ::DeleteFileA(path.c_str()) != FALSE; }};
 }

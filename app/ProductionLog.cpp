@@ -27,7 +27,7 @@ long long NowMs() {
 }  // namespace
 
 struct CProductionLog::Shared {
-    Shared(const std::string& logPath, LogAppend append) : path(logPath), backlog(std::move(append), logPath) {}
+    Shared(const std::string& logPath, LogFiles files) : path(logPath), backlog(std::move(files), logPath) {}
 
     // Shared between the two threads, under the mutex.
     std::mutex mutex;
@@ -79,8 +79,8 @@ void CProductionLog::Shared::Write() {
     }
 }
 
-CProductionLog::CProductionLog(const std::string& path, LogAppend append)
-    : m_shared(std::make_shared<Shared>(path, std::move(append))) {
+CProductionLog::CProductionLog(const std::string& path, LogFiles files)
+    : m_shared(std::make_shared<Shared>(path, std::move(files))) {
     // The thread holds the shared state too, so that a writer left behind at closing stays safe.
     m_writer = std::thread([shared = m_shared] { shared->Write(); });
 }

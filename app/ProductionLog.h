@@ -3,7 +3,8 @@
 // and never waits for the file: a thread of its own, which shares only the queue of lines with the
 // user-interface thread, appends them in order. Lines the file cannot take (held by another
 // program, a read-only folder, a full disk, a share that has gone) wait in memory and are tried
-// again at every new line and every few seconds.
+// again at every new line and every few seconds. Lines an earlier run left in overflow files come
+// home first.
 #include <memory>
 #include <string>
 #include <thread>
@@ -12,9 +13,9 @@
 
 class CProductionLog {
 public:
-    // Starts the writer for the log file at path; append writes to the file (the real one in
-    // production, another one in tests).
-    CProductionLog(const std::string& path, LogAppend append);
+    // Starts the writer for the log file at path, which it reaches through files (the real ones in
+    // production, others in tests).
+    CProductionLog(const std::string& path, LogFiles files);
     ~CProductionLog();  // closes, when Close was not called
     CProductionLog(const CProductionLog&) = delete;
     CProductionLog& operator=(const CProductionLog&) = delete;

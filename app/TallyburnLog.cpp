@@ -20,7 +20,8 @@ void CTallyburnDialog::OpenLog() {
     const std::string path = LogPathFor(value.str(), executableDirectory.str());
     if (path.empty())
         return;
-    m_log = std::make_unique<CProductionLog>(path, Seams().appendLog ? Seams().appendLog : LogAppend(AppendToLogFile));
+    m_log = std::make_unique<CProductionLog>(
+        path, LogFilesOnDisk(Seams().appendLog ? Seams().appendLog : LogAppend(AppendToLogFile)));
     LogEvent("start", kStartCause);
 }
 
@@ -37,7 +38,8 @@ void CTallyburnDialog::WriteLogLine(const char* event,
                                     const std::string& erase,
                                     const std::string& cause) {
     if (m_log)
-        m_log->Add(m_counter, CsvLine({IsoTime(LocalNow()), event, std::to_string(m_counter), seconds, erase, cause}));
+        m_log->Add(m_counter,
+                   CsvLine({IsoTime(LocalNow()), event, std::to_string(m_counter), seconds, erase, InertText(cause)}));
 }
 
 void CTallyburnDialog::LogEvent(const char* event, const std::string& cause) {

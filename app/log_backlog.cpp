@@ -2,9 +2,10 @@
 
 #include <utility>
 
+#include "app/log_merge.h"
 #include "app/log_text.h"
 
-LogBacklog::LogBacklog(LogAppend append, std::string path) : m_append(std::move(append)), m_path(std::move(path)) {}
+LogBacklog::LogBacklog(LogFiles files, std::string path) : m_files(std::move(files)), m_path(std::move(path)) {}
 
 void LogBacklog::Add(LogLine line) {
     m_lines.push_back(std::move(line));
@@ -28,7 +29,12 @@ bool LogBacklog::Flush(long long nowMs, const std::string& now) {
                                  (m_waited == 1 ? " line waited" : " lines waited");
         lines += CsvLine({now, "note", std::to_string(m_lines.back().count), "", "", what});
     }
-    if (!m_append(m_path, kLogHeader, lines)) {
+    // Lines of an earlier run come home before any line of this one. While they cannot, this run's
+    // lines wait behind them; once the log could not be written, overflow files are looked for again.
+    const bool written = (!m_mergePending || MergeOverflowFiles(m_files, m_path, m_lines.front().count, now)) &&
+                         m_files.append(m_path, kLogHeader, lines);
+    m_mergePending = !written;
+    if (!written) {
         if (m_failedSinceMs < 0)
             m_failedSinceMs = nowMs;
         m_waited = m_lines.size();
@@ -41,7 +47,7 @@ bool LogBacklog::Flush(long long nowMs, const std::string& now) {
 }
 
 bool LogBacklog::MoveTo(const std::string& path) {
-    const bool written = m_lines.empty() || m_append(path, kLogHeader, Joined());
+    const bool written = m_lines.empty() || m_files.append(path, kLogHeader, Joined());
     m_lines.clear();
     return written;
 }

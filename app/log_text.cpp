@@ -19,7 +19,7 @@ std::string FileStamp(const LocalTime& time) {
 }
 
 std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
+    if (text.find_first_of(",\"\r\n") == std::string::npos && (text.empty() || text[0] != '\''))
         return text;
     std::string quoted = "\"";
     for (char c : text) {
@@ -38,6 +38,12 @@ std::string CsvLine(const std::vector<std::string>& fields) {
         line += CsvField(fields[i]);
     }
     return line + "\r\n";
+}
+
+std::string InertText(const std::string& text) {
+    // Behind the apostrophe the text is no formula any more; CsvField quotes it as well.
+    static const std::string kFormulaStarts = "=+-@\t\r'";
+    return !text.empty() && kFormulaStarts.find(text[0]) != std::string::npos ? "'" + text : text;
 }
 
 std::string Tenths(long long milliseconds) {

@@ -19,10 +19,15 @@ std::string IsoTime(const LocalTime& time);
 std::string FileStamp(const LocalTime& time);
 
 // One field as RFC 4180 writes it: quoted, its quotes doubled, when it holds a comma, a quote or a
-// line break; as it is otherwise.
+// line break, or begins with an apostrophe; as it is otherwise.
 std::string CsvField(const std::string& text);
 // The fields, each quoted as needed, joined by commas and ended by CR LF.
 std::string CsvLine(const std::vector<std::string>& fields);
+
+// Another program's text made inert for spreadsheets, which would run it as a formula when it begins
+// with '=', '+', '-', '@', a tab or a carriage return: such a text, and one that begins with an
+// apostrophe itself, gets one apostrophe in front. A reader removes exactly one leading apostrophe.
+std::string InertText(const std::string& text);
 
 // Milliseconds as seconds with one decimal, rounded to the nearest tenth: 1250 gives "1.3".
 std::string Tenths(long long milliseconds);

@@ -2,6 +2,7 @@
 list(APPEND TB_PORTABLE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/elapsed_time.cpp
     ${CMAKE_CURRENT_LIST_DIR}/log_backlog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/log_merge.cpp
     ${CMAKE_CURRENT_LIST_DIR}/log_path.cpp
     ${CMAKE_CURRENT_LIST_DIR}/log_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_path.cpp

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr size_t kChildrenRead = 16;
+constexpr char kButtonClass[] = "Button";
 
 // GetWindowTextA answers from the system's copy of another process's window text, without a message
 // to J-Flash, so a hung J-Flash cannot hold the read up.
@@ -22,9 +23,14 @@ std::string TextOf(HWND window) {
 
 std::string ChildTexts(HWND window) {
     std::vector<std::string> texts;
-    ForEachChildWindow(window, [&texts](HWND child) {
-        texts.push_back(TextOf(child));
-        return texts.size() < kChildrenRead;
+    size_t children = 0;
+    ForEachChildWindow(window, [&](HWND child) {
+        // What J-Flash says is in its static texts; an OK at the end of every cause tells nothing.
+        char className[kWindowTextBuffer] = {};
+        ::GetClassNameA(child, className, kWindowTextBuffer);
+        if (::lstrcmpiA(className, kButtonClass) != 0)
+            texts.push_back(TextOf(child));
+        return ++children < kChildrenRead;
     });
     return JoinTexts(texts);
 }

@@ -4,8 +4,9 @@
 
 #include <string>
 
-// The texts of the window's children in enumeration order, on one line (see JoinTexts). At most the
-// first 16 children are read, each to 259 characters, without waiting on J-Flash's thread.
+// The texts of the window's children in enumeration order, on one line (see JoinTexts), without the
+// captions of its buttons. At most the first 16 children are read, each to 259 characters, without
+// waiting on J-Flash's thread.
 std::string ChildTexts(HWND window);
 
 // The window's own text on one line, to 259 characters.

@@ -70,8 +70,8 @@ TEST_F(LogEndToEnd, ASessionLogsEveryEventWithItsCountSecondsEraseAndCause) {
     const std::pair<CsvRecord, double> expected[] = {
         {{"start", "0", "", "Tallyburn 2.1.0"}, -1},
         {{"pass", "1", "0", ""}, 1.0},
-        {{"fail", "1", "0", "Target voltage too low. OK"}, 1.0},
-        {{"fail", "1", "0", "The connected device does not match the device selected in the project. OK"}, 1.0},
+        {{"fail", "1", "0", "Target voltage too low."}, 1.0},
+        {{"fail", "1", "0", "The connected device does not match the device selected in the project."}, 1.0},
         {{"fail", "1", "0", "emulator selection"}, 1.0},
         {{"retry", "1", "0", "RAM check failed @ address 0x20000000. Write: 0xAA55AA55, Read: 0x00000000"}, 1.0},
         {{"pass", "2", "0", ""}, 2.0},
@@ -100,7 +100,7 @@ TEST_F(LogEndToEnd, ASessionLogsEveryEventWithItsCountSecondsEraseAndCause) {
     }
 }
 
-TEST_F(LogEndToEnd, LinesWaitWhileAProgramHoldsTheFileAndGoToAFileOfTheirOwnAtClosing) {
+TEST_F(LogEndToEnd, LinesWaitWhileAProgramHoldsTheFileGoToAFileOfTheirOwnAtClosingAndComeHomeAtTheNextStart) {
     Start("success", "Tallyburn-log.csv");
     ASSERT_TRUE(LogHas(",start,0,"));
     // Readers and copies share reading and writing: no obstacle.
@@ -147,6 +147,17 @@ TEST_F(LogEndToEnd, LinesWaitWhileAProgramHoldsTheFileAndGoToAFileOfTheirOwnAtCl
     ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(left[0][0], "time");
     EXPECT_EQ(AfterTime(left[1]), (CsvRecord{"stop", "4", "", "", ""}));
+
+    // The next start brings that line home before its own, and removes the file.
+    StartTallyburn();
+    ASSERT_TRUE(CloseTallyburn());
+    const std::vector<CsvRecord> home = ReadCsv(ReadFile(Log()));
+    ASSERT_EQ(home.size(), 11u) << ReadFile(Log());
+    EXPECT_EQ(home[7], left[1]);
+    EXPECT_EQ(AfterTime(home[8]),
+              (CsvRecord{"note", "4", "", "", std::string("merged 1 lines from ") + found.cFileName}));
+    EXPECT_EQ(AfterTime(home[9])[0], "start");
+    EXPECT_EQ(::GetFileAttributesA(m_folder.File(found.cFileName).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(LogEndToEnd, AFolderThatCannotBeWrittenCostsNoBoardNoCountAndNoMessage) {

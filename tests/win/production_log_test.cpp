@@ -94,13 +94,13 @@ protected:
 
 }  // namespace
 
-TEST_F(ProductionLogTest, CausesWithCommaQuotesAndLineBreakAndRefusedPostsComeBackThroughACsvReader) {
+TEST_F(ProductionLogTest, CausesWithFormulaStartCommaQuotesAndLineBreakAndRefusedPostsComeBackThroughACsvReader) {
     OpenWithLog("counter=4\r\n");
     ClickRun();
     Fake().Advance(1000);
     Tick(CTallyburnDialog::StartDelayTimer);
     Fake().Advance(100);
-    Programmer().Open(kError, {"Target \"B1\", not found", "line 1\r\nline 2"});
+    Programmer().Open(kError, {"- Target \"B1\", not found", "line 1\r\nline 2"});
     Tick(CTallyburnDialog::ResultPollTimer);
 
     // J-Flash refuses the program command, then the close of a retryable error.
@@ -122,7 +122,8 @@ TEST_F(ProductionLogTest, CausesWithCommaQuotesAndLineBreakAndRefusedPostsComeBa
     ASSERT_EQ(rows.size(), 6u) << "header, start, three failures, stop";
     // Seconds on the fake clock: 1 s of start delay and one poll.
     EXPECT_EQ(CsvRecord(rows[2].begin() + 1, rows[2].end()),
-              (CsvRecord{"fail", "4", "1.1", "0", "Target \"B1\", not found line 1 line 2"}));
+              (CsvRecord{"fail", "4", "1.1", "0", "'- Target \"B1\", not found line 1 line 2"}))
+        << "no formula for a spreadsheet";
     EXPECT_EQ(CsvRecord(rows[3].begin() + 1, rows[3].end()), (CsvRecord{"fail", "4", "0.0", "0", "post refused"}));
     EXPECT_EQ(CsvRecord(rows[4].begin() + 1, rows[4].end()), (CsvRecord{"fail", "4", "0.0", "0", "post refused"}));
 }
@@ -170,7 +171,7 @@ TEST_F(ProductionLogTest, WithoutTheKeyNoThreadStartsAndNoFileAppears) {
     EXPECT_EQ(ThreadsOfThisProcess(), threads + 1) << "the count sees the log's thread";
 }
 
-TEST(LogFile, TheHeaderStartsAnEmptyFileAndALineLeftUnfinishedStaysApart) {
+TEST(LogFile, TheHeaderStartsAnEmptyFileALineLeftUnfinishedStaysApartAndOverflowFilesAreFoundOldestFirst) {
     const struct {
         const char* name;
         const char* before;
@@ -190,4 +191,15 @@ TEST(LogFile, TheHeaderStartsAnEmptyFileAndALineLeftUnfinishedStaysApart) {
         EXPECT_TRUE(AppendToLogFile(path, "h\r\n", "a\r\n")) << row.name;
         EXPECT_EQ(ReadFile(path), row.after) << row.name;
     }
+
+    for (const char* name :
+         {"b-20261207-234124.csv", "B-20261130-080000.CSV", "b-old.csv", "b-20261201-000000.csv.bak"})
+        WriteFile(folder.File(name), "h\r\nline\r\n");
+    const LogFiles files = LogFilesOnDisk(AppendToLogFile);
+    EXPECT_EQ(files.overflowFiles(folder.File("b.csv")),
+              (std::vector<std::string>{folder.File("B-20261130-080000.CSV"), folder.File("b-20261207-234124.csv")}));
+    std::string text = "x";
+    EXPECT_TRUE(files.readEnd(folder.File("b-old.csv"), 6, text));
+    EXPECT_EQ(text, "line\r\n");
+    EXPECT_TRUE(files.readEnd(folder.File("missing.csv"), 6, text) && text.empty());
 }
