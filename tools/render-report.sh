@@ -25,7 +25,7 @@ cmake --build "$build" --target TallyburnReport -j "$(nproc)" >/dev/null
 rm -rf "$out"
 python3 tools/report/sample_week.py "$out"
 status=0
-"$build/tools/report/TallyburnReport" --out "$out/report.html" "$out/logs" || status=$?
+(cd "$out" && "$build/tools/report/TallyburnReport" --out report.html logs) || status=$?
 ((status < 4)) || exit 1
 
 profile=$(mktemp -d)

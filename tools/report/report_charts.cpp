@@ -125,7 +125,10 @@ TimeAxis AxisOf(const StationFigures& total) {
             latest = std::max(latest, utc);
         }
     }
-    axis.offsetMinutes = total.first.offsetMinutes;
+    int most = 0;
+    for (const auto& offset : total.offsets)
+        if (offset.second > most)
+            most = offset.second, axis.offsetMinutes = offset.first;
     const long long shift = axis.offsetMinutes * 60LL;
     auto dayOf = [&](long long utc) { return (utc + shift - (utc + shift < 0 ? 86399 : 0)) / 86400; };
     const long long firstDay = dayOf(earliest), days = dayOf(latest) - firstDay + 1;

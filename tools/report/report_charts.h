@@ -9,7 +9,7 @@
 // cumulative share of all failures as a line on a scale of 0 to 100 % at the right.
 std::string ParetoChart(const std::vector<CauseShare>& causes);
 
-// Whole local days (at the offset of the first line of the report) cut into equal spans.
+// Whole local days (at the offset from UTC that most lines of the report have) cut into equal spans.
 struct TimeAxis {
     long long start = 0;  // UTC seconds of the first day's midnight
     int spans = 0;

@@ -1,6 +1,8 @@
 #include "tools/report/report_html.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "tools/report/report_charts.h"
 #include "tools/report/report_text.h"
@@ -30,6 +32,7 @@ table { border-collapse: collapse; width: 100%; font-size: 13px; }
 th, td { padding: 4px 6px; border-bottom: 1px solid var(--rule); text-align: left; vertical-align: top; }
 th { font-weight: 600; color: var(--muted); }
 .n { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
+.r { text-align: right; }
 .t { white-space: nowrap; font-size: 12px; text-align: right; }
 tr.total td { font-weight: 600; border-top: 2px solid #c9d1d8; }
 .fail { color: var(--fail); font-weight: 600; }
@@ -153,10 +156,9 @@ std::string Audit(const ShiftReport& report) {
     std::string html = Verdict(report) + "<table>" +
                        Head({"Station", "Line", "Event", "Count before", "Count", "What it means", "Where"}, 3);
     for (const CountBreak& b : report.total.breaks)
-        html += "<tr>" + Cell(Html(b.station)) + When(b.at.time) + Cell(EventName(b.at.event)) +
-                Cell(std::to_string(b.before.count) + "<br/><span class=\"note\">" + Html(ShownTime(b.before.time)) +
-                         " " + EventName(b.before.event) + "</span>",
-                     true) +
+        html += "<tr>" + Cell(Html(b.station)) + When(b.at.time) + Cell(EventName(b.at.event)) + "<td class=\"r\">" +
+                std::to_string(b.before.count) + "<br/><span class=\"note\">" + EventName(b.before.event) + " " +
+                Html(ShownTime(b.before.time)) + "</span></td>" +
                 Cell("<span class=\"fail\">" + std::to_string(b.at.count) + "</span>", true) + Cell(Html(b.what)) +
                 Cell(Html(FileName(b.file)) + ":" + std::to_string(b.at.line)) + "</tr>";
     return html + "</table>";
@@ -195,10 +197,13 @@ std::string Boards(const ShiftReport& report) {
     const std::string span = axis.spanSeconds == 3600    ? "hour"
                              : axis.spanSeconds == 86400 ? "day"
                                                          : std::to_string(axis.spanSeconds / 86400) + " days";
+    const int offset = std::abs(axis.offsetMinutes);
+    char zone[16];
+    std::snprintf(zone, sizeof zone, "UTC%c%02d:%02d", axis.offsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
     std::string html = "<h2>Boards per " + span +
                        "</h2><p class=\"note\"><span class=\"key\" style=\"background: #2e7d32\"></span>passed"
-                       "<span class=\"key\" style=\"background: #c62828\"></span>failed &#183; days and hours at UTC" +
-                       Html(report.total.firstTime.substr(19)) + ", the offset of the first line</p>";
+                       "<span class=\"key\" style=\"background: #c62828\"></span>failed &#183; days and hours at " +
+                       zone + ", the time of most lines</p>";
     for (const StationFigures& s : report.stations)
         html += "<h3>" + Html(s.name) + "</h3>" + BoardsChart(s, axis, top);
     return html;

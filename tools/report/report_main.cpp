@@ -97,7 +97,7 @@ std::string TextOf(const fs::path& path) {
 }
 
 bool IsCsv(const fs::path& path) {
-    const auto& extension = path.extension().native();
+    const fs::path::string_type extension = path.extension().native();
     const char csv[] = ".csv";
     if (extension.size() != 4)
         return false;

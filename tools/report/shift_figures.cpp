@@ -43,6 +43,7 @@ StationFigures FiguresOf(const Station& station, const DayRange& range) {
         }
         figures.lastTime = record.time;
         figures.last = record.at;
+        ++figures.offsets[record.at.offsetMinutes];
         long long seconds = 0, lines = 0;
         switch (record.event) {
             case LogEvent::Pass:
@@ -91,6 +92,8 @@ StationFigures TotalOf(const std::vector<StationFigures>& stations) {
         total.linesWaited += s.linesWaited;
         for (const auto& cause : s.causes)
             total.causes[cause.first] += cause.second;
+        for (const auto& offset : s.offsets)
+            total.offsets[offset.first] += offset.second;
         for (int erase = 0; erase < 2; ++erase)
             total.passTenths[erase].insert(total.passTenths[erase].end(), s.passTenths[erase].begin(),
                                            s.passTenths[erase].end());

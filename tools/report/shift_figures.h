@@ -22,6 +22,7 @@ struct StationFigures {
     std::map<std::string, int> causes;        // failures by cause
     std::vector<int> passTenths[2];           // seconds of passes without and with erase, in tenths
     std::vector<long long> passUtc, failUtc;  // the instants of passes and failures
+    std::map<int, int> offsets;               // lines by their offset from UTC in minutes
     std::vector<CountBreak> breaks;
 };
 
