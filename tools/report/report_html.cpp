@@ -108,8 +108,8 @@ std::string Verdict(const ShiftReport& report) {
                   (breaks == 1 ? " break" : " breaks") + ".</b> At " + (breaks == 1 ? "this line" : "these lines") +
                   " the count does not follow from the boards J-Flash reported (see Count audit).";
     if (report.badLines > 0)
-        text += " " + std::to_string(report.badLines) +
-                " lines could not be read (see Input); the audit covers the lines that could.";
+        text += " " + std::to_string(report.badLines) + (report.badLines == 1 ? " line" : " lines") +
+                " could not be read (see Input); the audit covers the lines that could.";
     return text + "</div>";
 }
 
@@ -166,7 +166,7 @@ std::string Audit(const ShiftReport& report) {
 
 std::string Input(const ShiftReport& report) {
     std::string html = "<table>" + Head({"File", "Station", "Lines", "Unreadable lines"}, 2);
-    for (const ReadFile& file : report.files)
+    for (const LogFileRead& file : report.files)
         html += "<tr>" + Cell(Html(file.path)) + Cell(Html(file.station)) + Cell(file.lines) +
                 (file.bad.empty() ? Cell(0)
                                   : Cell("<span class=\"fail\">" + std::to_string(file.bad.size()) + "</span>", true)) +
@@ -176,7 +176,7 @@ std::string Input(const ShiftReport& report) {
         html += "<p><span class=\"fail\">Skipped</span> " + Html(file.path) + ": " + Html(file.why) + "</p>";
     for (const std::string& path : report.merged)
         html += "<p>Not read again: " + Html(path) + ": its log already holds its lines.</p>";
-    for (const ReadFile& file : report.files) {
+    for (const LogFileRead& file : report.files) {
         if (file.bad.empty())
             continue;
         html += "<h3>Lines not read in " + Html(file.path) + "</h3><ul>";

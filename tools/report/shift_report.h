@@ -7,7 +7,7 @@
 #include "tools/report/shift_figures.h"
 #include "tools/report/station_log.h"
 
-struct ReadFile {
+struct LogFileRead {
     std::string path;
     std::string station;
     int lines = 0;  // lines after the header
@@ -23,7 +23,7 @@ struct ShiftReport {
     std::string from, to;  // the dates asked for, or empty
     std::vector<StationFigures> stations;
     StationFigures total;
-    std::vector<ReadFile> files;
+    std::vector<LogFileRead> files;
     std::vector<SkippedFile> skipped;  // no logs, or not to be read
     std::vector<std::string> merged;   // files whose lines their logs already hold
     long long badLines = 0;
