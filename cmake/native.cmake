@@ -6,13 +6,14 @@ add_link_options(${TB_SANITIZE})
 
 add_library(tallyburn_portable STATIC ${TB_PORTABLE_SOURCES})
 target_include_directories(tallyburn_portable PUBLIC ${CMAKE_SOURCE_DIR})
+add_subdirectory(tools/report)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB TB_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(tallyburn_native_tests ${TB_NATIVE_TESTS})
-target_link_libraries(tallyburn_native_tests PRIVATE tallyburn_portable GTest::gtest_main GTest::gmock)
+target_link_libraries(tallyburn_native_tests PRIVATE tallyburn_portable tallyburn_report GTest::gtest_main GTest::gmock)
 include(GoogleTest)
 gtest_discover_tests(tallyburn_native_tests DISCOVERY_TIMEOUT 60)
 

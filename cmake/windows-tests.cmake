@@ -41,7 +41,7 @@ file(GLOB TB_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(TB_E2E_TESTS)
     add_executable(tallyburn_e2e_tests ${TB_E2E_TESTS})
     target_link_libraries(tallyburn_e2e_tests PRIVATE tallyburn_test_support tallyburn_remote GTest::gtest_main)
-    add_dependencies(tallyburn_e2e_tests Tallyburn JFlashSim)
+    add_dependencies(tallyburn_e2e_tests Tallyburn JFlashSim TallyburnReport)
     tb_add_wine_tests(tallyburn_e2e_tests ${TB_E2E_TESTS})
 endif()
 

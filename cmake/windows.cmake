@@ -41,9 +41,11 @@ add_subdirectory(tools/remote)
 add_subdirectory(tools/operator)
 add_subdirectory(tools/soak)
 add_subdirectory(tools/render)
+add_subdirectory(tools/report)
 
-# What tools/package.sh ships: the tool, the simulator for rehearsals on the line PC, and the guide.
-install(TARGETS Tallyburn RUNTIME DESTINATION .)
+# What tools/package.sh ships: the tool, its report, the simulator for rehearsals on the line PC, and
+# the guide.
+install(TARGETS Tallyburn TallyburnReport RUNTIME DESTINATION .)
 install(TARGETS JFlashSim RUNTIME DESTINATION rehearsal)
 install(FILES docs/line-guide.md docs/line-guide.png DESTINATION .)
 

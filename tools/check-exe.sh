@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# check-exe.sh <exe> <i686|x86_64> [--tallyburn]: checks what a built Windows executable is, with the
-# cross binutils: its machine type, the GUI subsystem, and imports from Windows' own DLLs only.
+# check-exe.sh <exe> <i686|x86_64> [--tallyburn|--console]: checks what a built Windows executable is,
+# with the cross binutils: its machine type, the GUI subsystem (--console: the console subsystem), and
+# imports from Windows' own DLLs only.
 # With --tallyburn also Tallyburn's own facts: no 32-bit C runtime clock (it ends in 2038), a manifest
 # naming the exe's processor architecture, and the resources dialog 102, icon group 128, the sounds
 # 129 and 130 of their sizes, and version 2.1.0.0.
@@ -19,7 +20,11 @@ fault() { faults+=("$*"); }
 
 headers=$("$objdump" -p "$exe" 2>&1) || { echo "check-exe: $exe: not a $format executable" >&2; exit 1; }
 grep -q "file format $format\$" <<<"$headers" || fault "not a $format executable"
-grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fault "not a Windows GUI program"
+if [[ ${3:-} == --console ]]; then
+    grep -Eq '^Subsystem[[:space:]]+00000003' <<<"$headers" || fault "not a console program"
+else
+    grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fault "not a Windows GUI program"
+fi
 
 # Only DLLs that every Windows has; the C++ runtime is linked in.
 system_dlls='^(kernel32|user32|gdi32|comctl32|winmm|msvcrt|advapi32)\.dll$'
@@ -59,4 +64,4 @@ if ((${#faults[@]} > 0)); then
 fi
 extra=""
 [[ ${3:-} == --tallyburn ]] && extra=", manifest $manifest_arch, resources, 64-bit clock"
-echo "check-exe: $exe: $format, Windows GUI, system DLLs only$extra"
+echo "check-exe: $exe: $format, $([[ ${3:-} == --console ]] && echo console || echo Windows GUI), system DLLs only$extra"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # check-package.sh <zip> <build-dir>: checks the release zip that tools/package.sh made: exactly the
-# expected members, SHA256SUMS true for every one of them, and both programs the stripped i686 builds
+# expected members, SHA256SUMS true for every one of them, and the programs the stripped i686 builds
 # of <build-dir> (the same code and data as the built ones, without symbols or debug information).
 set -euo pipefail
 zip=${1:?usage: check-package.sh <zip> <build-dir>}
@@ -9,7 +9,7 @@ name=$(basename "$zip" .zip)
 faults=()
 fault() { faults+=("$*"); }
 
-expected=$(printf '%s\n' SHA256SUMS Tallyburn.exe line-guide.md line-guide.png rehearsal/JFlashSim.exe | sed "s|^|$name/|")
+expected=$(printf '%s\n' SHA256SUMS Tallyburn.exe TallyburnReport.exe line-guide.md line-guide.png rehearsal/JFlashSim.exe | sed "s|^|$name/|")
 members=$(unzip -Z1 "$zip" | LC_ALL=C sort)
 [[ $members == "$expected" ]] || fault "members are"$'\n'"$members"$'\n'"not"$'\n'"$expected"
 
@@ -22,11 +22,12 @@ listed=$(awk '{ print $2 }' "$work/$name/SHA256SUMS" | sed "s|^|$name/|" | LC_AL
 
 objdump=i686-w64-mingw32-objdump
 objcopy=i686-w64-mingw32-objcopy
-for pair in "Tallyburn.exe Tallyburn.exe" "rehearsal/JFlashSim.exe JFlashSim.exe"; do
+for pair in "Tallyburn.exe Tallyburn.exe" "TallyburnReport.exe TallyburnReport.exe" "rehearsal/JFlashSim.exe JFlashSim.exe"; do
     read -r member built <<<"$pair"
     shipped=$work/$name/$member
     [[ -f $shipped ]] || continue
-    "$(dirname "$0")/check-exe.sh" "$shipped" i686 $([[ $member == Tallyburn.exe ]] && echo --tallyburn) >/dev/null ||
+    kind=$(case $member in Tallyburn.exe) echo --tallyburn ;; TallyburnReport.exe) echo --console ;; esac)
+    "$(dirname "$0")/check-exe.sh" "$shipped" i686 $kind >/dev/null ||
         fault "$member is not the release program"
     sections=$("$objdump" -h "$shipped")
     grep -q ' \.debug_' <<<"$sections" && fault "$member has debug information"

@@ -28,6 +28,7 @@ want clang clang++
 want libclang-rt-14-dev /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
 want libbenchmark-dev /usr/include/benchmark/benchmark.h
 want zip zip
+want libxml2-utils xmllint
 want unzip unzip
 
 if ((${#need[@]} == 0)); then

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the release a line engineer installs: build/dist/Tallyburn-<version>-win32.zip with the
-# stripped 32-bit Tallyburn.exe, the 32-bit J-Flash simulator for rehearsals (rehearsal/JFlashSim.exe),
+# stripped 32-bit Tallyburn.exe and TallyburnReport.exe, the 32-bit J-Flash simulator for rehearsals (rehearsal/JFlashSim.exe),
 # the line engineer's guide with its picture, and SHA256SUMS over all of them. It builds the 32-bit
 # tree (build/win32) first, with the same flags as the tested 64-bit build.
 set -euo pipefail
@@ -12,7 +12,7 @@ dist=$root/build/dist
 
 "$root/tools/install-deps.sh" >/dev/null
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target Tallyburn JFlashSim -j "${JOBS:-$(nproc)}" >/dev/null
+cmake --build build/win32 --target Tallyburn TallyburnReport JFlashSim -j "${JOBS:-$(nproc)}" >/dev/null
 
 rm -rf "$dist/$name" "$dist/$name.zip"
 mkdir -p "$dist"

@@ -2,7 +2,7 @@
 # Builds everything and runs every test, on a fresh machine too:
 #   - installs what is missing (apt-get),
 #   - native build of the code that needs no Windows API, tests under AddressSanitizer and UBSan,
-#   - a short fuzzing run of the display geometry,
+#   - short fuzzing runs of the display geometry and of the shift report's log reader,
 #   - Windows x86_64 build, all Windows tests under Wine on a private Xvfb display and Wine prefix,
 #   - Windows i686 build (the release build) with the same flags and SSE2 arithmetic: compiled and linked,
 #     not run (no 32-bit kernel support here); no x87 arithmetic in Tallyburn's objects,
@@ -24,6 +24,10 @@ echo "== display geometry fuzzing (libFuzzer, ${FUZZ_SECONDS:-20} s)"
 "$root/tools/fuzz-display.sh" "${FUZZ_SECONDS:-20}" "$root/build/fuzz-display" >/dev/null 2>build/fuzz-display.log ||
     { tail -40 build/fuzz-display.log; exit 1; }
 grep -E '^(Done|stat::number_of_executed_units)' build/fuzz-display.log || true
+echo "== shift report fuzzing (libFuzzer, ${FUZZ_SECONDS:-20} s)"
+"$root/tools/fuzz-report.sh" "${FUZZ_SECONDS:-20}" "$root/build/fuzz-report" >/dev/null 2>build/fuzz-report.log ||
+    { tail -40 build/fuzz-report.log; exit 1; }
+grep -E '^(Done|stat::number_of_executed_units)' build/fuzz-report.log || true
 
 # Both Windows builds with the same flags (the 32-bit one adds only SSE2 arithmetic); the 32-bit
 # tests are compiled and linked, which catches code that holds only on x86_64.

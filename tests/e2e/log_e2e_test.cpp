@@ -98,6 +98,17 @@ TEST_F(LogEndToEnd, ASessionLogsEveryEventWithItsCountSecondsEraseAndCause) {
             EXPECT_GE(std::atof(seconds.c_str()), expected[i].second) << i + 1;
         }
     }
+
+    // The shift report of the session: passed, failed, yield, retries, without J-Flash, refused, log
+    // unavailable, count breaks.
+    ChildProcess report;
+    ASSERT_TRUE(report.Start(ProgramFolder() + "\\TallyburnReport.exe", "--csv Tallyburn-log.csv", m_folder.Path()));
+    ASSERT_TRUE(report.WaitForExit());
+    const std::vector<CsvRecord> table = ReadCsv(ReadFile(m_folder.File("report.csv")));
+    ASSERT_EQ(table.size(), 3u) << "the header, the station, the total";
+    const CsvRecord& row = table[1];
+    EXPECT_EQ(CsvRecord(row.begin(), row.begin() + 7), (CsvRecord{"Tallyburn-log", "3", "5", "37.5", "1", "1", "0"}));
+    EXPECT_EQ(row[9] + " " + row[12], "0 0");
 }
 
 TEST_F(LogEndToEnd, LinesWaitWhileAProgramHoldsTheFileGoToAFileOfTheirOwnAtClosingAndComeHomeAtTheNextStart) {
