@@ -21,6 +21,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
         return false;
     }
     line.Number("--work-ms", 0, 600000, parsed.workMs);
+    line.Number("--build-ms", 0, 60000, parsed.buildMs);
     line.Text("--log", parsed.logPath);
     line.Text("--record", parsed.recordPath);
     error = line.Problem();
@@ -48,6 +49,9 @@ std::string HelpText() {
            "  --once               after the last outcome every operation is silent (default: start the\n"
            "                       list again)\n"
            "  --work-ms N          how long the \"J-Flash\" window shows before the outcome (default 1500)\n"
+           "  --build-ms N         how long each window is built before it shows (default 0): it exists\n"
+           "                       hidden with its title at once, gets its texts after N/2 ms and shows\n"
+           "                       after N ms, as J-Flash's dialogs do, only slower\n"
            "  --log PATH           also append the log to this file\n"
            "  --record PATH        append a record for programs to this file: one tab-separated line per\n"
            "                       window opened, close request, window closed and fault (see README.md)\n"
