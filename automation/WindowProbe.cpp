@@ -70,7 +70,7 @@ HWND FindTopWindowByPrefix(const char* windowClass, const char* prefix) {
 }
 
 HWND FindTopWindow(const char* windowClass, const char* title) {
-    return ::FindWindowA(windowClass, title);
+    return FindTopWindowWhere(windowClass, title, [](HWND) { return true; });
 }
 
 HWND FindChildByText(HWND parent, const char* text) {

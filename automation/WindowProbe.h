@@ -12,11 +12,13 @@ constexpr int kWindowTextBuffer = 260;
 // The first top-level window of the class (as FindWindowA gives it), if its title begins with prefix.
 HWND FindTopWindowByPrefix(const char* windowClass, const char* prefix);
 
-// A top-level window of the class with exactly this title (compared as the platform compares titles).
+// The first shown top-level window of the class with exactly this title (compared as the platform
+// compares titles). Hidden ones are passed over: a dialog exists with its title while its controls
+// and texts are still being made, and shows only once it is whole.
 HWND FindTopWindow(const char* windowClass, const char* title);
 
-// The first top-level window of the class with exactly this title that accept(window) takes,
-// looking past the ones it refuses (FindWindowA alone only ever sees the first).
+// The first shown top-level window of the class with exactly this title that accept(window) takes,
+// looking past hidden ones and those it refuses (FindWindowA alone only ever sees the first).
 template <class Accept>
 HWND FindTopWindowWhere(const char* windowClass, const char* title, Accept accept);
 
@@ -70,7 +72,7 @@ HWND FindTopWindowWhere(const char* windowClass, const char* title, Accept accep
     HWND window = nullptr;
     for (int seen = 0; seen < kMostWindows; ++seen) {
         window = ::FindWindowExA(nullptr, window, windowClass, title);
-        if (window == nullptr || accept(window))
+        if (window == nullptr || (::IsWindowVisible(window) && accept(window)))
             return window;
     }
     return nullptr;

@@ -56,10 +56,10 @@ std::vector<std::pair<UINT, LPARAM>> FakeProgrammer::KeyParams() const {
     return m_mainWindow->keyParams;
 }
 
-HWND FakeProgrammer::Open(const std::string& title, const std::vector<std::string>& childTexts, bool estaticChild) {
+HWND FakeProgrammer::Open(const std::string& title, const Texts& texts, bool estaticChild, bool hidden) {
     std::vector<Control> controls;
     short y = 4;
-    for (const std::string& text : childTexts) {
+    for (const std::string& text : texts) {
         controls.push_back({"Static", text, SS_LEFT | SS_NOPREFIX, 4, y, 180, 10, 0});
         y += 12;
     }
@@ -69,11 +69,15 @@ HWND FakeProgrammer::Open(const std::string& title, const std::vector<std::strin
     plan.title = title;
     auto window = std::make_unique<MessageWindow>(static_cast<int>(m_windows.size()) + 1, plan, ClosePolicy(),
                                                   m_generation == Generation::Qt, *m_log, nullptr);
-    if (!window->Open(nullptr, controls))
+    if (!(hidden ? window->Create(nullptr, controls) : window->Open(nullptr, controls)))
         return nullptr;
     HWND hwnd = window->Hwnd();
     m_windows[hwnd] = std::move(window);
     return hwnd;
+}
+
+void FakeProgrammer::BuildStep(HWND window) {
+    m_windows.at(window)->BuildStep();
 }
 
 void FakeProgrammer::SetCloseMode(HWND window, CloseMode mode, int requests) {

@@ -36,8 +36,12 @@ public:
     std::vector<std::pair<UINT, LPARAM>> KeyParams() const;
 
     // A top-level message window of the generation's class, with one child per text and,
-    // when asked, a child of class "ESTATIC_WindowClass". Closes on WM_CLOSE by default.
-    HWND Open(const std::string& title, const std::vector<std::string>& childTexts = {}, bool estaticChild = false);
+    // when asked, a child of class "ESTATIC_WindowClass". Closes on WM_CLOSE by default. A window
+    // opened |hidden| is left hidden with its title only; each BuildStep then gives it its children,
+    // then shows it, as a dialog manager builds a dialog.
+    using Texts = std::vector<std::string>;
+    HWND Open(const std::string& title, const Texts& texts = {}, bool estaticChild = false, bool hidden = false);
+    void BuildStep(HWND window);
     void SetCloseMode(HWND window, CloseMode mode, int requests = 0);
     int CloseRequests(HWND window) const;
 

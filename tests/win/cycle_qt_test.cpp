@@ -1,4 +1,5 @@
-// The Qt generation: F7 instead of menu commands, no erase, any result window succeeds.
+// The Qt generation: F7 instead of menu commands, no erase, any result window succeeds (its errors
+// and emulator selection: cycle_built_windows_test.cpp).
 #include "tests/support/cycle_fixture.h"
 
 namespace {
@@ -28,24 +29,6 @@ TEST_F(QtCycleTest, F7StartsProgrammingAndAnyResultWindowSucceeds) {
     ExpectSucceeded(1);
     EXPECT_TRUE(Programmer().Commands().empty()) << "nothing is posted at the end";
     EXPECT_EQ(::GetFocus(), m_harness.Item(IDC_RUN));
-}
-
-TEST_F(QtCycleTest, EveryErrorFailsAtOnce) {
-    ClickRun();
-    Tick(CTallyburnDialog::StartDelayTimer);
-    HWND error = Programmer().Open(kTitleText + " Error", {"Bad JTAG communication: retryable elsewhere"});
-    Tick(CTallyburnDialog::ResultPollTimer);
-    ExpectFailed();
-    EXPECT_TRUE(::IsWindow(error));
-    EXPECT_TRUE(Fake().Sleeps().empty());
-}
-
-TEST_F(QtCycleTest, EmulatorSelectionUsesTheQtTitle) {
-    ClickRun();
-    Tick(CTallyburnDialog::StartDelayTimer);
-    Programmer().Open("J-Link V7.88c Emulator selection");
-    Tick(CTallyburnDialog::ResultPollTimer);
-    ExpectFailed();
 }
 
 TEST_F(QtCycleTest, EraseChipIsClearedAndDisabledForGood) {

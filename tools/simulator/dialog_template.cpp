@@ -4,14 +4,10 @@ namespace jflashsim {
 
 // Layout of a DLGTEMPLATE in WORDs: style (2), extended style (2), item count (1), x, y, cx, cy (4),
 // then menu, class and title, then with DS_SETFONT the point size and the face name.
-namespace {
-const size_t kItemCountIndex = 4;
-}
-
 DialogTemplate::DialogTemplate(const std::string& title, DWORD style, short width, short height) {
     PushDword(style | DS_SETFONT);
     PushDword(0);
-    m_words.push_back(0);
+    m_words.push_back(0);  // no items
     m_words.push_back(0);
     m_words.push_back(0);
     m_words.push_back(static_cast<WORD>(width));
@@ -21,33 +17,6 @@ DialogTemplate::DialogTemplate(const std::string& title, DWORD style, short widt
     PushString(title);
     m_words.push_back(8);
     PushString("MS Shell Dlg");
-}
-
-void DialogTemplate::AddControl(const std::string& className,
-                                const std::string& text,
-                                DWORD style,
-                                short x,
-                                short y,
-                                short width,
-                                short height,
-                                WORD id) {
-    AlignToDword();
-    PushDword(style | WS_CHILD | WS_VISIBLE);
-    PushDword(0);
-    for (short value : {x, y, width, height}) {
-        m_words.push_back(static_cast<WORD>(value));
-    }
-    m_words.push_back(id);
-    PushString(className);
-    PushString(text);
-    m_words.push_back(0);  // no creation data
-    ++m_words[kItemCountIndex];
-}
-
-void DialogTemplate::AlignToDword() {
-    if (m_words.size() % 2 != 0) {
-        m_words.push_back(0);
-    }
 }
 
 void DialogTemplate::PushDword(DWORD value) {

@@ -1,5 +1,6 @@
 // Builds a dialog template in memory, so that the dialog generation's message windows are real
-// dialogs of class "#32770" without a resource script.
+// dialogs of class "#32770" without a resource script. The template holds no controls: the message
+// window adds them to the dialog while it is still hidden, as J-Flash fills its dialogs.
 #pragma once
 
 #include <windows.h>
@@ -14,19 +15,9 @@ public:
     // Size in dialog units; the font is "MS Shell Dlg", 8 points.
     DialogTemplate(const std::string& title, DWORD style, short width, short height);
 
-    void AddControl(const std::string& className,
-                    const std::string& text,
-                    DWORD style,
-                    short x,
-                    short y,
-                    short width,
-                    short height,
-                    WORD id);
-
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_words.data()); }
 
 private:
-    void AlignToDword();
     void PushDword(DWORD value);
     void PushString(const std::string& text);
 

@@ -9,6 +9,7 @@ namespace jflashsim {
 namespace {
 
 const UINT_PTR kCloseDelayTimer = 1;
+const UINT_PTR kBuildTimer = 2;
 const WORD kIconId = 100;
 const WORD kTextId = 101;
 
@@ -23,6 +24,12 @@ LPCSTR IconOf(WindowRole role) {
         default:
             return IDI_INFORMATION;
     }
+}
+
+// Dialog units to a Qt window's pixels, about what a dialog's font makes of them.
+RECT QtPixels(const RECT& units) {
+    return RECT{MulDiv(units.left, 3, 2), MulDiv(units.top, 13, 8), MulDiv(units.right, 3, 2),
+                MulDiv(units.bottom, 13, 8)};
 }
 
 }  // namespace
@@ -65,32 +72,91 @@ std::string MessageWindow::Tag() const {
     return std::string(" [") + OperationName(m_plan.operation) + " " + m_plan.outcome + "]";
 }
 
-bool MessageWindow::Open(HWND owner, const std::vector<Control>& controls, int offset) {
+bool MessageWindow::Open(HWND owner, const std::vector<Control>& controls, int offset, int buildMs) {
+    if (!Create(owner, controls, offset)) {
+        return false;
+    }
+    if (buildMs <= 0) {
+        while (BuildStep()) {
+        }
+        return true;
+    }
+    m_buildMs = buildMs;
+    m_log.Line(Format("building %s hidden: its texts in %d ms, shown in %d ms%s", Describe().c_str(), buildMs / 2,
+                      buildMs, Tag().c_str()));
+    SetTimer(m_hwnd, kBuildTimer, std::max(buildMs / 2, 1), nullptr);
+    return true;
+}
+
+bool MessageWindow::Create(HWND owner, const std::vector<Control>& controls, int offset) {
     SIZE size = {0, 0};  // in dialog units, with a margin beyond the controls
     for (const Control& control : controls) {
         size.cx = std::max<LONG>(size.cx, control.x + control.width + 10);
         size.cy = std::max<LONG>(size.cy, control.y + control.height + 8);
     }
-    const bool opened = m_qtGeneration ? OpenQtWindow(owner, controls, size) : OpenDialog(owner, controls, size);
-    if (!opened) {
+    if (!(m_qtGeneration ? CreateQtWindow(owner, size) : CreateDialogWindow(owner, size))) {
         m_log.Line(Format("could not open %s (error %lu)", Describe().c_str(), GetLastError()));
         return false;
+    }
+    m_controls = controls;
+    m_offset = offset;
+    // Recorded as it is made: from now on the window can be found, and its number named.
+    m_log.Record({"open", std::to_string(m_number), OperationName(m_plan.operation), m_plan.outcome,
+                  m_qtGeneration ? "QWidget" : "#32770", m_plan.title});
+    return true;
+}
+
+bool MessageWindow::BuildStep() {
+    if (!m_hwnd || m_shown) {
+        return false;
+    }
+    if (!m_childrenMade) {
+        MakeChildren();
+        m_childrenMade = true;
+    } else {
+        Show();
+        m_shown = true;
+    }
+    return true;
+}
+
+// The children go into the hidden window, placed in dialog units: a dialog maps them by its font, a
+// Qt window (no dialog) at about the size a dialog's are.
+void MessageWindow::MakeChildren() {
+    const HFONT font = m_qtGeneration ? MessageFont() : reinterpret_cast<HFONT>(SendMessageA(m_hwnd, WM_GETFONT, 0, 0));
+    for (const Control& c : m_controls) {
+        RECT place = {c.x, c.y, c.x + c.width, c.y + c.height};
+        if (m_qtGeneration) {
+            place = QtPixels(place);
+        } else {
+            MapDialogRect(m_hwnd, &place);
+        }
+        HWND child =
+            CreateWindowExA(0, c.className.c_str(), c.text.c_str(), WS_CHILD | WS_VISIBLE | c.style, place.left,
+                            place.top, place.right - place.left, place.bottom - place.top, m_hwnd,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     if (HWND icon = GetDlgItem(m_hwnd, kIconId)) {
         SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IconOf(m_plan.role))), 0);
     }
-    ShowWindow(m_hwnd, SW_SHOW);
-    if (offset != 0) {
+}
+
+void MessageWindow::Show() {
+    if (m_offset != 0) {
         RECT rect;
         GetWindowRect(m_hwnd, &rect);
-        SetWindowPos(m_hwnd, nullptr, rect.left + offset, rect.top + offset, 0, 0,
+        SetWindowPos(m_hwnd, nullptr, rect.left + m_offset, rect.top + m_offset, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(m_hwnd, SW_SHOW);
+    // A dialog gives its first control that takes the tab (OK) the focus, as the dialog manager does.
+    HWND first = m_qtGeneration ? nullptr : GetNextDlgTabItem(m_hwnd, nullptr, FALSE);
+    if (first) {
+        SendMessageA(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
     }
     m_log.Line(Format("opened %s (%s%s): %s%s", Describe().c_str(), WindowRoleName(m_plan.role),
                       m_plan.estaticChild ? ", ESTATIC_WindowClass child" : "", m_plan.text.c_str(), Tag().c_str()));
-    m_log.Record({"open", std::to_string(m_number), OperationName(m_plan.operation), m_plan.outcome,
-                  m_qtGeneration ? "QWidget" : "#32770", m_plan.title});
-    return true;
 }
 
 void MessageWindow::LogVanishing(const std::string& reason) const {
@@ -107,24 +173,16 @@ void MessageWindow::Close(const char* reason) {
     }
 }
 
-bool MessageWindow::OpenDialog(HWND owner, const std::vector<Control>& controls, SIZE size) {
+bool MessageWindow::CreateDialogWindow(HWND owner, SIZE size) {
     DialogTemplate dialog(m_plan.title, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER,
                           static_cast<short>(size.cx), static_cast<short>(size.cy));
-    for (const Control& c : controls) {
-        dialog.AddControl(c.className, c.text, c.style, c.x, c.y, c.width, c.height, c.id);
-    }
     return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(), owner, DialogProc,
                                       reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
-// A Qt window is no dialog: its children are placed in pixels, at about the size a dialog's are.
-bool MessageWindow::OpenQtWindow(HWND owner, const std::vector<Control>& controls, SIZE size) {
-    auto pixels = [](const RECT& units) {
-        return RECT{MulDiv(units.left, 3, 2), MulDiv(units.top, 13, 8), MulDiv(units.right, 3, 2),
-                    MulDiv(units.bottom, 13, 8)};
-    };
+bool MessageWindow::CreateQtWindow(HWND owner, SIZE size) {
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT rect = pixels({0, 0, size.cx, size.cy});
+    RECT rect = QtPixels({0, 0, size.cx, size.cy});
     AdjustWindowRectEx(&rect, style, FALSE, WS_EX_DLGMODALFRAME);
     RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (owner) {
@@ -132,18 +190,7 @@ bool MessageWindow::OpenQtWindow(HWND owner, const std::vector<Control>& control
     }
     OffsetRect(&rect, (area.left + area.right - rect.right - rect.left) / 2,
                (area.top + area.bottom - rect.bottom - rect.top) / 2);
-    if (!CreateBound(WS_EX_DLGMODALFRAME, "QWidget", m_plan.title.c_str(), style, rect, owner)) {
-        return false;
-    }
-    for (const Control& c : controls) {
-        const RECT place = pixels({c.x, c.y, c.x + c.width, c.y + c.height});
-        HWND child =
-            CreateWindowExA(0, c.className.c_str(), c.text.c_str(), WS_CHILD | WS_VISIBLE | c.style, place.left,
-                            place.top, place.right - place.left, place.bottom - place.top, m_hwnd,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
-    }
-    return true;
+    return CreateBound(WS_EX_DLGMODALFRAME, "QWidget", m_plan.title.c_str(), style, rect, owner) != nullptr;
 }
 
 INT_PTR CALLBACK MessageWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -195,6 +242,13 @@ bool MessageWindow::HandleShared(UINT message, WPARAM wParam) {
             }
             return false;
         case WM_TIMER:
+            if (wParam == kBuildTimer) {
+                KillTimer(m_hwnd, kBuildTimer);
+                if (BuildStep() && !m_shown) {
+                    SetTimer(m_hwnd, kBuildTimer, std::max(m_buildMs - m_buildMs / 2, 1), nullptr);
+                }
+                return true;
+            }
             if (wParam == kCloseDelayTimer) {
                 KillTimer(m_hwnd, kCloseDelayTimer);
                 Close(Format("%d ms after WM_CLOSE %d", m_policy.delayMs, m_closeRequests).c_str());

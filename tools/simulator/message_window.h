@@ -45,8 +45,13 @@ public:
     ~MessageWindow() override;
 
     // Opens the window with these children, moved right and down by |offset| pixels from where it
-    // would be.
-    bool Open(HWND owner, const std::vector<Control>& controls, int offset = 0);
+    // would be. It is built as a dialog manager builds a dialog: made hidden with its title, given its
+    // children, then shown; |buildMs| stretches that over so many milliseconds (children halfway).
+    bool Open(HWND owner, const std::vector<Control>& controls, int offset = 0, int buildMs = 0);
+    // Only makes the window, hidden, with its title; BuildStep then builds it.
+    bool Create(HWND owner, const std::vector<Control>& controls, int offset = 0);
+    // One step of building: the children, then showing the window. False when it is already shown.
+    bool BuildStep();
     // Closes the window at once, whatever its policy; |reason| goes to the log.
     void Close(const char* reason);
     bool IsOpen() const { return m_hwnd != nullptr; }
@@ -67,8 +72,10 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    bool OpenDialog(HWND owner, const std::vector<Control>& controls, SIZE size);
-    bool OpenQtWindow(HWND owner, const std::vector<Control>& controls, SIZE size);
+    bool CreateDialogWindow(HWND owner, SIZE size);
+    bool CreateQtWindow(HWND owner, SIZE size);
+    void MakeChildren();
+    void Show();
     // The messages both generations treat alike; true when |message| was handled.
     bool HandleShared(UINT message, WPARAM wParam);
     void OnCloseRequest();
@@ -86,6 +93,11 @@ private:
     std::function<void()> m_onClosed;
     FirstCloseHook m_firstCloseHook;
     int m_closeRequests = 0;
+    std::vector<Control> m_controls;  // the children, made by the first step of building
+    int m_offset = 0;
+    int m_buildMs = 0;
+    bool m_childrenMade = false;
+    bool m_shown = false;
     std::string m_closeReason = "with the main window";
 };
 

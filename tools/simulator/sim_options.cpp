@@ -21,6 +21,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
         return false;
     }
     line.Number("--work-ms", 0, 600000, parsed.workMs);
+    line.Number("--build-ms", 0, 60000, parsed.buildMs);
     line.Text("--log", parsed.logPath);
     line.Text("--record", parsed.recordPath);
     error = line.Problem();
@@ -48,9 +49,11 @@ std::string HelpText() {
            "  --once               after the last outcome every operation is silent (default: start the\n"
            "                       list again)\n"
            "  --work-ms N          how long the \"J-Flash\" window shows before the outcome (default 1500)\n"
+           "  --build-ms N         how long each window is built before it shows (default 0): it exists\n"
+           "                       hidden with its title at once, gets its texts after N/2 ms and shows\n"
+           "                       after N ms, as J-Flash's dialogs do, only slower\n"
            "  --log PATH           also append the log to this file\n"
-           "  --record PATH        append a record for programs to this file: one tab-separated line per\n"
-           "                       window opened, close request, window closed and fault (see README.md)\n"
+           "  --record PATH        append a record for programs to this file (see Record below)\n"
            "  --help               this text\n"
            "\n"
            "Operations: WM_COMMAND 633 erases, 626 unsecures, 642 programs (dialog generation); the key F7\n"
@@ -87,7 +90,23 @@ std::string HelpText() {
            "Every command, key and window opened or closed is logged with a time stamp to stdout, to the\n"
            "--log file and to the list in the main window; each window's lines end in a tag such as\n"
            "[program success] (operation and outcome), and a closed line says why it closed. The main\n"
-           "window also shows the outcome list and lets you choose the next outcome by hand.\n";
+           "window also shows the outcome list and lets you choose the next outcome by hand in its \"Next\n"
+           "outcome\" box: the choice applies to the next operation only (the next board's programming, or\n"
+           "its erase while Tallyburn's \"Erase chip\" is checked), does not advance the list, and the box\n"
+           "then returns to \"from the outcome list\".\n"
+           "\n"
+           "Record (--record): one line per event, its fields separated by tabs, written at once. Windows\n"
+           "are numbered from 1 as they are made, the \"J-Flash\" windows included.\n"
+           "  open    number, operation (erase, unsecure, program), outcome (success, ..., working), class,\n"
+           "          title\n"
+           "  close   number, how the window was asked to close: sent (WM_CLOSE sent), posted (WM_CLOSE\n"
+           "          posted) or user (caption button, OK, Escape)\n"
+           "  closed  number, why it closed, in the words of the log\n"
+           "  fault   kind (exit, close-main, hang), moment, operation, and the number of the window whose\n"
+           "          close met it (0 for none)\n"
+           "\n"
+           "Exit code: 0; 1 when it cannot open its windows, 2 after a mistake on the command line, 3 when an\n"
+           "exit fault ended it.\n";
 }
 
 }  // namespace jflashsim

@@ -14,6 +14,7 @@ struct SimOptions {
     std::vector<Outcome> outcomes = {Outcome()};
     ScriptEnd scriptEnd = ScriptEnd::Repeat;
     int workMs = 1500;
+    int buildMs = 0;  // how long each message window stays hidden while it is built
     std::string logPath;
     std::string recordPath;
     bool help = false;

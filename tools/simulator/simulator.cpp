@@ -46,9 +46,9 @@ void Simulator::Attach(HWND mainWindow, std::function<void()> onStateChanged) {
     m_onStateChanged = std::move(onStateChanged);
     m_log.Line(
         Format("started %s generation: main window %s \"%s\", message windows %s, outcome windows "
-               "titled \"%s\", work %d ms",
+               "titled \"%s\", work %d ms, build %d ms",
                m_options.qtGeneration ? "Qt" : "dialog", m_options.MainClass(), m_options.MainTitle().c_str(),
-               m_options.MessageClass(), m_appTitle.c_str(), m_options.workMs));
+               m_options.MessageClass(), m_appTitle.c_str(), m_options.workMs, m_options.buildMs));
     m_log.Line("outcomes: " + m_script.Describe());
 }
 
@@ -228,7 +228,7 @@ MessageWindow* Simulator::Open(const WindowPlan& plan, const ClosePolicy& policy
     HWND main = m_main;
     auto window = std::make_unique<MessageWindow>(++m_windowsOpened, plan, policy, m_options.qtGeneration, m_log,
                                                   [main] { PostMessageA(main, kForgetClosedMessage, 0, 0); });
-    if (!window->Open(m_main, StandardControls(plan), offset)) {
+    if (!window->Open(m_main, StandardControls(plan), offset, m_options.buildMs)) {
         return nullptr;
     }
     m_windows.push_back(std::move(window));

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,12 @@ const char kUsage[] =
     "  --seed S          seed of the plan (default: from the clock); the same seed gives the same plan\n"
     "  --generation G    dialog (default), qt, or mix\n"
     "  --work-ms N       how long the simulator works per operation (default 300)\n"
+    "  --build-ms N      how long each simulator window stays hidden while it is built (default 150)\n"
     "  --folder PATH     work folder (default: a fresh temporary folder, removed when all is well)\n"
     "  --keep            keep the work folder\n"
-    "Exit status: 0 when every count was right, no window was taken twice or wrongly and no press got\n"
-    "stuck, 1 when not, 2 when the programs could not be started or the options are wrong.\n";
+    "Exit status: 0 when every count was right, no window was taken twice or wrongly, no failure was\n"
+    "logged without its cause and no press got stuck, 1 when not, 2 when the programs could not be\n"
+    "started or the options are wrong.\n";
 
 struct Options {
     int cycles = 100;
@@ -41,15 +44,25 @@ struct Options {
     Generation generation = Generation::Dialog;
     std::string generationName = "dialog";
     int workMs = 300;    // how long the simulator's "J-Flash" window shows per operation
+    int buildMs = 150;   // how long each of its windows exists hidden, with its title, before it shows
     std::string folder;  // where Tallyburn.exe, its settings and the records go
     bool keep = false;
 
     // The longest legitimate press with a margin: start delay, work, the missing-window limit, the
     // retry looks, one call blocked by a hung programmer, and 5 s for a slow machine.
-    DWORD StuckMs() const { return 1000 + workMs + 5000 + 9900 + 5000 + 5000; }
+    DWORD StuckMs() const { return 1000 + workMs + 2 * buildMs + 5000 + 9900 + 5000 + 5000; }
     // The longest the simulator may legitimately stay busy after a cycle: a hang and some work.
-    DWORD SettleMs() const { return 8000 + 3 * workMs + 10000; }
+    DWORD SettleMs() const { return 8000 + 3 * (workMs + 2 * buildMs) + 10000; }
+    std::string Log() const { return folder + "\\Tallyburn-log.csv"; }
 };
+
+// The failures Tallyburn's log gives without a cause ("time,fail,count,seconds,erase," and the line's
+// end): the mark of a window judged before its texts existed.
+int FailuresWithoutCause(const std::string& log) {
+    static const std::regex uncaused(",fail,[^,\r\n]*,[^,\r\n]*,[^,\r\n]*,\r\n");
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(log.begin(), log.end(), uncaused), std::sregex_iterator()));
+}
 
 // "close-main 1, exit 2" (sorted by name), or "none".
 std::string Tally(const std::map<std::string, int>& tally) {
@@ -75,10 +88,11 @@ public:
         }
         m_tallyburnProcess.Close(m_tallyburnWindow);
         m_simulator.Close(m_simulatorMain, 15000);
+        m_uncaused = FailuresWithoutCause(ReadWholeFile(m_options.Log()));  // whole now Tallyburn has closed
         return true;
     }
 
-    bool Passed() const { return m_miscounts == 0 && m_doubleTakes == 0 && m_wrongTakes == 0 && m_stuck == 0; }
+    bool Passed() const { return m_miscounts + m_doubleTakes + m_wrongTakes + m_uncaused + m_stuck == 0; }
 
     void PrintFigures() const {
         int faults = 0, struck = 0;
@@ -100,8 +114,9 @@ public:
         std::printf("  end states:      %s\n", Tally(m_ends).c_str());
         std::printf("  count:           %d in Tallyburn.ini; results taken: %s\n", m_count,
                     Tally(m_tally.takes).c_str());
-        std::printf("  miscounts:       %d\n  double takes:    %d\n  wrong takes:     %d\n  stuck:           %d\n",
-                    m_miscounts, m_doubleTakes, m_wrongTakes, m_stuck);
+        std::printf("  miscounts:       %d\n  double takes:    %d\n  wrong takes:     %d\n", m_miscounts, m_doubleTakes,
+                    m_wrongTakes);
+        std::printf("  without cause:   %d\n  stuck:           %d\n", m_uncaused, m_stuck);
         std::printf("  result:          %s\n", Passed() ? "PASS" : "FAIL");
     }
 
@@ -122,9 +137,9 @@ private:
         m_records.push_back({base + ".rec", qt});
         m_simulatorQt = qt;
         m_simulatorMain = nullptr;
-        const std::string args = "--work-ms " + std::to_string(m_options.workMs) +
-                                 " --once --outcomes silent --log \"" + base + ".log\" --record \"" + base + ".rec\"" +
-                                 (qt ? " --qt" : "");
+        const std::string args = "--work-ms " + std::to_string(m_options.workMs) + " --build-ms " +
+                                 std::to_string(m_options.buildMs) + " --once --outcomes silent --log \"" + base +
+                                 ".log\" --record \"" + base + ".rec\"" + (qt ? " --qt" : "");
         if (m_simulator.Start(ProgramFolder() + "\\JFlashSim.exe", args, m_options.folder))
             m_simulatorMain = WaitForProcessWindow(m_simulator.Id(), qt ? "QWidget" : "MainWindow", nullptr, 30000);
         return m_simulatorMain != nullptr;
@@ -294,11 +309,11 @@ private:
     std::map<std::string, int> m_kinds, m_ends;  // the cycles asked for by kind, how the presses ended
     RecordTally m_tally;                         // what the records say so far
     int m_count = 0, m_countOffset = 0;
-    int m_miscounts = 0, m_doubleTakes = 0, m_wrongTakes = 0, m_stuck = 0;
+    int m_miscounts = 0, m_doubleTakes = 0, m_wrongTakes = 0, m_uncaused = 0, m_stuck = 0;
 };
 
 // A fresh Tallyburn.exe in the work folder, on top (the count is read off the screen, so it must stay
-// above the simulator's windows) and with a short end delay to keep cycles quick.
+// above the simulator's windows), with a short end delay to keep cycles quick, and logging.
 bool PrepareFolder(Options& options) {
     if (options.folder.empty()) {
         options.folder =
@@ -308,10 +323,12 @@ bool PrepareFolder(Options& options) {
     std::error_code error;
     std::filesystem::create_directories(options.folder, error);
     std::filesystem::remove(ini, error);
+    std::filesystem::remove(options.Log(), error);
     return std::filesystem::copy_file(ProgramFolder() + "\\Tallyburn.exe", options.folder + "\\Tallyburn.exe",
                                       std::filesystem::copy_options::overwrite_existing, error) &&
            ::WritePrivateProfileStringA("setup", "ontop", "1", ini.c_str()) &&
-           ::WritePrivateProfileStringA("setup", "end_delay", "50", ini.c_str());
+           ::WritePrivateProfileStringA("setup", "end_delay", "50", ini.c_str()) &&
+           ::WritePrivateProfileStringA("setup", "log", options.Log().c_str(), ini.c_str());
 }
 
 }  // namespace
@@ -324,6 +341,7 @@ int main(int argc, char** argv) {
     line.Number("--cycles", 1, 1000000, options.cycles);
     const bool seedGiven = line.Number("--seed", 0, 0xFFFFFFFFul, options.seed);
     line.Number("--work-ms", 0, 60000, options.workMs);
+    line.Number("--build-ms", 0, 10000, options.buildMs);
     line.Text("--folder", options.folder);
     line.Text("--generation", options.generationName);
     const std::string& g = options.generationName;
@@ -346,8 +364,8 @@ int main(int argc, char** argv) {
         std::printf("cannot prepare the work folder %s\n", options.folder.c_str());
         return 2;
     }
-    std::printf("soak: seed %lu, %d cycles, %s generation, work %d ms, stuck after %lu ms, folder %s\n",
-                static_cast<unsigned long>(options.seed), options.cycles, g.c_str(), options.workMs,
+    std::printf("soak: seed %lu, %d cycles, %s generation, work %d ms, build %d ms, stuck after %lu ms, folder %s\n",
+                static_cast<unsigned long>(options.seed), options.cycles, g.c_str(), options.workMs, options.buildMs,
                 static_cast<unsigned long>(options.StuckMs()), options.folder.c_str());
     std::fflush(stdout);
 
