@@ -64,8 +64,8 @@ TEST(ShiftReport, WorkedExampleGivesEveryFigure) {
               "B,2,1,66.7,0,0,1,2026-10-25T07:50:00+08:00,2026-10-25T09:03:00+08:00,0,11.00,11.80,0\r\n"
               "Total,6,3,66.7,1,1,1,2026-10-24T23:40:00+02:00,2026-10-25T03:10:00+01:00,42,12.00,15.00,0\r\n");
     EXPECT_EQ(CausesCsv(report),
-              "station,cause,failures\r\nA,Target voltage too low.,2\r\nB,'=cmd,1\r\n"
-              "Total,Target voltage too low.,2\r\nTotal,'=cmd,1\r\n");
+              "station,cause,failures\r\nA,Target voltage too low.,2\r\nB,\"'=cmd\",1\r\n"
+              "Total,Target voltage too low.,2\r\nTotal,\"'=cmd\",1\r\n");
     EXPECT_EQ(report.merged, std::vector<std::string>{"w/A-20261024-234005.csv"});
     ASSERT_EQ(report.skipped.size(), 1u);
     EXPECT_EQ(report.skipped[0].path, "w/notes.csv");

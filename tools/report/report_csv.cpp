@@ -19,17 +19,13 @@ std::string PassQuantile(const StationFigures& s, double p) {
 }
 
 std::string StationLine(const StationFigures& s) {
-    return CsvLine({Inert(s.name), std::to_string(s.passed), std::to_string(s.failed),
+    return CsvLine({InertText(s.name), std::to_string(s.passed), std::to_string(s.failed),
                     Share(s.passed, s.passed + s.failed), std::to_string(s.retries), std::to_string(s.notFound),
                     std::to_string(s.refused), s.firstTime, s.lastTime, std::to_string(s.unavailableSeconds),
                     PassQuantile(s, 0.5), PassQuantile(s, 0.9), std::to_string(s.breaks.size())});
 }
 
 }  // namespace
-
-std::string Inert(const std::string& text) {
-    return !text.empty() && std::string("=+-@\t\r'").find(text[0]) != std::string::npos ? "'" + text : text;
-}
 
 std::string StationsCsv(const ShiftReport& report) {
     std::string csv =
@@ -48,6 +44,6 @@ std::string CausesCsv(const ShiftReport& report) {
     tables.push_back(&report.total);
     for (const StationFigures* s : tables)
         for (const CauseShare& cause : Pareto(s->causes))
-            csv += CsvLine({Inert(s->name), Inert(cause.cause), std::to_string(cause.failures)});
+            csv += CsvLine({InertText(s->name), InertText(cause.cause), std::to_string(cause.failures)});
     return csv;
 }

@@ -7,6 +7,3 @@
 
 std::string StationsCsv(const ShiftReport& report);
 std::string CausesCsv(const ShiftReport& report);
-
-// The text with one apostrophe before it when it starts with =, +, -, @, a tab, a CR or an apostrophe.
-std::string Inert(const std::string& text);
