@@ -70,8 +70,8 @@ TEST_F(EndToEnd, SecondStartFromTheSameFolderBringsTheRunningOneToTheFrontAndEnd
     ASSERT_NE(::GetShortPathNameA(m_folder.Path().c_str(), shortFolder, MAX_PATH), 0u);
     ChildProcess secondStart;
     ASSERT_TRUE(secondStart.Start(::CharUpperA(shortFolder) + std::string("\\SECOND.EXE"), "", m_folder.Path()));
-    EXPECT_TRUE(secondStart.WaitForExit(5000)) << "the second start ends";
-    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_window) && ::GetForegroundWindow() == m_window; }, 5000));
+    ASSERT_TRUE(secondStart.WaitForExit(5000)) << "the second start ends";
+    ASSERT_TRUE(WaitUntil([&] { return !::IsIconic(m_window) && ::GetForegroundWindow() == m_window; }, 5000));
     for (int board = 0; board < 4; ++board)
         EXPECT_EQ(m_remote->PressRun().state, DisplayState::Green);
     EXPECT_EQ(m_remote->StoredCount(), 14);
