@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "framework/Handle.h"
@@ -73,10 +74,6 @@ bool Flush(const std::string& file) {
 
 }  // namespace
 
-std::string ProfileCopyOf(const std::string& path, DWORD processId) {
-    return path + "." + std::to_string(processId) + ".tmp";
-}
-
 // The profile API rewrites a file in place (truncate, then write): ended in between, the file is
 // left empty, and after a power cut on Windows it may hold only zero bytes. So the profile API edits
 // a copy instead, which keeps its parsing rules, comments and other sections; the copy is flushed to
@@ -98,7 +95,7 @@ BOOL WritePrivateProfileWhole(const char* section, const char* key, const char* 
         return FALSE;
 
     RemoveLeftoverCopies(target);
-    const std::string copy = ProfileCopyOf(target, ::GetCurrentProcessId());
+    const std::string copy = target + "." + std::to_string(::GetCurrentProcessId()) + ".tmp";
     // The copy is a plain file while it is edited (the profile API may not rewrite a hidden one).
     bool written = (!exists || (Seams().copyFile(target.c_str(), copy.c_str()) &&
                                 ::SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL))) &&
