@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "framework/ProfileWrite.h"
@@ -16,7 +15,7 @@ int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
     const char* ini = argv[1];
-    const bool inPlace = argc > 3 && std::strcmp(argv[3], "--in-place") == 0;
+    const bool inPlace = argc > 3 && std::string(argv[3]) == "--in-place";
     HANDLE ready = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]);
     const UINT start =
         std::max(::GetPrivateProfileIntA("setup", "counter", 0, ini), ::GetPrivateProfileIntA("setup", "mark", 0, ini));

@@ -5,6 +5,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "framework/Seams.h"
 #include "tests/support/cycle_fixture.h"
@@ -95,20 +96,17 @@ TEST_F(DamagedSettings, UnwritableFileCountsInMemory) {
 TEST_F(DamagedSettings, WriteThatFailsAtAnyStepKeepsTheFileAndTheCountInMemory) {
     const std::string before = "[setup]\r\nAppTitle=J-Flash V7.88c\r\ncounter=10\r\n[other]\r\nkeep=1\r\n";
     const std::string leftover = m_harness.IniPath() + ".4242.tmp";
-    const struct {
-        const char* step;
-        std::function<void(SystemSeams&)> fail;
-    } rows[] = {
+    const std::pair<const char*, std::function<void(SystemSeams&)>> rows[] = {
         {"copy", [](SystemSeams& seams) { seams.copyFile = [](const char*, const char*) { return FALSE; }; }},
         {"flush", [](SystemSeams& seams) { seams.flushFile = [](HANDLE) { return FALSE; }; }},
         {"replace", [](SystemSeams& seams) { seams.replaceFile = [](const char*, const char*) { return FALSE; }; }},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.step);
+    for (const auto& [step, fail] : rows) {
+        SCOPED_TRACE(step);
         WriteFile(leftover, "[setup]\r\ncounter=500\r\n");
         OpenWith(before);
         const SystemSeams working = Seams();
-        row.fail(Seams());
+        fail(Seams());
         Succeed();
         EXPECT_EQ(m_harness.Ini(), before);
         EXPECT_EQ(CountFiles(m_harness.IniPath() + ".*.tmp"), 0);
