@@ -10,6 +10,7 @@ list(APPEND TB_PORTABLE_SOURCES
 list(APPEND TB_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LogFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProductionLog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Stopwatch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TallyburnApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TallyburnDialog.cpp

@@ -37,11 +37,15 @@ if(TB_WIN_TESTS)
     tb_add_wine_tests(tallyburn_win_tests ${TB_WIN_TESTS})
 endif()
 
+# Writes settings in a loop, for the test that ends it at random instants.
+add_executable(SettingsWriter ${CMAKE_SOURCE_DIR}/tests/programs/settings_writer.cpp)
+target_link_libraries(SettingsWriter PRIVATE tallyburn_core)
+
 file(GLOB TB_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(TB_E2E_TESTS)
     add_executable(tallyburn_e2e_tests ${TB_E2E_TESTS})
     target_link_libraries(tallyburn_e2e_tests PRIVATE tallyburn_test_support tallyburn_remote GTest::gtest_main)
-    add_dependencies(tallyburn_e2e_tests Tallyburn JFlashSim TallyburnReport)
+    add_dependencies(tallyburn_e2e_tests Tallyburn JFlashSim TallyburnReport SettingsWriter)
     tb_add_wine_tests(tallyburn_e2e_tests ${TB_E2E_TESTS})
 endif()
 

@@ -28,7 +28,7 @@ endif()
 
 add_library(tallyburn_core STATIC ${TB_PORTABLE_SOURCES} ${TB_WIN_SOURCES})
 target_include_directories(tallyburn_core PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(tallyburn_core PUBLIC comctl32 winmm gdi32 user32 kernel32)
+target_link_libraries(tallyburn_core PUBLIC comctl32 winmm gdi32 user32 advapi32 kernel32)
 
 include(res/resources.cmake)
 

@@ -21,6 +21,11 @@ SystemSeams RealSeams() {
         return ::SetTimer(window, id, milliseconds, nullptr);
     };
     seams.killTimer = [](HWND window, UINT_PTR id) { return ::KillTimer(window, id); };
+    seams.copyFile = [](const char* from, const char* to) { return ::CopyFileA(from, to, FALSE); };
+    seams.flushFile = [](HANDLE file) { return ::FlushFileBuffers(file); };
+    seams.replaceFile = [](const char* copy, const char* file) {
+        return ::MoveFileExA(copy, file, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    };
     return seams;
 }
 

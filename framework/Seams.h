@@ -1,8 +1,9 @@
 #pragma once
 // The points where the tool meets the person and the clock: message boxes, sounds, sleeping, the
-// calendar and monotonic clocks, window timers and the production log's file. Production code calls them through
-// Seams(); by default each entry calls the real Windows function. Tests replace entries to answer message boxes,
-// observe sounds, drive timer ticks and replace long waits with a clock they control.
+// calendar and monotonic clocks, window timers, the production log's file and the steps of a settings
+// write. Production code calls them through Seams(); by default each entry calls the real Windows
+// function. Tests replace entries to answer message boxes, observe sounds, drive timer ticks, replace
+// long waits with a clock they control and make file steps fail.
 #include <windows.h>
 
 #include <sys/timeb.h>
@@ -35,6 +36,12 @@ struct SystemSeams {
     // empty file); true when written. Empty: the real file. The log's writer thread calls its own
     // copy, taken when the log opens.
     std::function<bool(const std::string& path, const std::string& header, const std::string& lines)> appendLog;
+    // The steps of a settings write that can fail on their own: CopyFileA(from, to, FALSE),
+    // FlushFileBuffers(file), and MoveFileExA(copy, file, MOVEFILE_REPLACE_EXISTING |
+    // MOVEFILE_WRITE_THROUGH), the copy replacing the file.
+    std::function<BOOL(const char* from, const char* to)> copyFile;
+    std::function<BOOL(HANDLE file)> flushFile;
+    std::function<BOOL(const char* copy, const char* file)> replaceFile;
 };
 
 // The process-wide seams.

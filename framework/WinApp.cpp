@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/ProfileWrite.h"
 #include "framework/Seams.h"
 
 namespace {
@@ -90,11 +91,11 @@ CString CWinApp::GetProfileString(const char* section, const char* entry, const 
 BOOL CWinApp::WriteProfileInt(const char* section, const char* entry, int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
-    return ::WritePrivateProfileStringA(section, entry, text, m_pszProfileName);
+    return WritePrivateProfileWhole(section, entry, text, m_pszProfileName);
 }
 
 BOOL CWinApp::WriteProfileString(const char* section, const char* entry, const char* value) {
-    return ::WritePrivateProfileStringA(section, entry, value, m_pszProfileName);
+    return WritePrivateProfileWhole(section, entry, value, m_pszProfileName);
 }
 
 HICON CWinApp::LoadIcon(UINT id) const {

@@ -1,6 +1,7 @@
 #pragma once
 // CWinApp: the application object. It knows the executable's names and paths, runs InitInstance,
-// and stores settings through the Windows profile functions in the INI file m_pszProfileName.
+// and stores settings through the Windows profile functions in the INI file m_pszProfileName; each
+// write leaves the file whole (framework/ProfileWrite.h).
 #include "framework/CString.h"
 #include "framework/CmdTarget.h"
 #include "framework/Wnd.h"

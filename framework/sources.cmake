@@ -8,6 +8,7 @@ list(APPEND TB_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DC.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Gdi.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileWrite.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Seams.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Wnd.cpp

@@ -4,7 +4,8 @@
 # off, and N with it on, in alternating blocks of 10 within the same run (off-on, then on-off, so that
 # a machine that gets busier weighs on both alike). For each it prints the time per cycle, Tallyburn's
 # own time per cycle, its CPU time per cycle (all threads, and the window's own thread, which runs
-# the cycle) and its CPU use while idle, then what the log adds.
+# the cycle) and its CPU use while idle, then what the log adds, and the time of one write of the
+# count to Tallyburn.ini (median and worst of 200, on the disk of the benchmark's folder).
 #
 # Tallyburn's own time is the time per cycle less what the cycle's timers and the simulated work fix:
 # the 1000 ms start delay, then result polls every 100 ms until the first one after the simulator's
@@ -19,12 +20,12 @@ block=10
 
 "$root/tools/install-deps.sh" >/dev/null
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
-cmake --build build/win64 --target Tallyburn JFlashSim LineOperator -j "$(nproc)" >/dev/null
+cmake --build build/win64 --target Tallyburn JFlashSim LineOperator win_settings_write -j "$(nproc)" >/dev/null
 
 bench=$root/build/bench-cycle
 rm -rf "$bench"
 mkdir -p "$bench/off" "$bench/on"
-cp build/win64/bin/{JFlashSim,LineOperator}.exe "$bench/"
+cp build/win64/bin/{JFlashSim,LineOperator,win_settings_write}.exe "$bench/"
 cp build/win64/bin/Tallyburn.exe "$bench/off/"
 cp build/win64/bin/Tallyburn.exe "$bench/on/"
 printf '[setup]\r\nontop=1\r\nend_delay=0\r\n' >"$bench/off/Tallyburn.ini"
@@ -48,6 +49,7 @@ printf '[setup]\r\nontop=1\r\nend_delay=0\r\nlog=Tallyburn-log.csv\r\n' >"$bench
             echo "block $b, log $mode: $(grep "ms per cycle," "$mode/operator.txt" | tail -1)"
         done
     done
+    "$TB_WINE" win_settings_write.exe 200 >write.txt
 ' _ "$bench" "$cycles" "$work_ms" "$block"
 
 # One line per mode: cycles, ms per cycle, own time, its standard error over the blocks, CPU per
@@ -79,3 +81,4 @@ summary() {
         }
         printf "the log adds: %+.1f ms (+-%.1f) of own time, %+.2f ms of CPU per cycle, of which %+.2f ms on the window thread\n", own["on"] - own["off"], sqrt(error["on"] ^ 2 + error["off"] ^ 2), cpu["on"] - cpu["off"], ui["on"] - ui["off"]
     }'
+cat "$bench/write.txt"

@@ -59,3 +59,14 @@ void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;
 }
+
+int CountFiles(const std::string& pattern) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = ::FindFirstFileA(pattern.c_str(), &entry);
+    int count = find != INVALID_HANDLE_VALUE ? 1 : 0;
+    while (count > 0 && ::FindNextFileA(find, &entry))
+        ++count;
+    if (count > 0)
+        ::FindClose(find);
+    return count;
+}

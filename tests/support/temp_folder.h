@@ -20,3 +20,5 @@ private:
 bool FileExists(const std::string& path);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
+// The files whose names match the pattern ("folder\\name.*.tmp").
+int CountFiles(const std::string& pattern);

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 #include <string>
+#include <utility>
 
+#include "framework/Seams.h"
 #include "tests/support/cycle_fixture.h"
 
 namespace {
@@ -85,4 +88,30 @@ TEST_F(DamagedSettings, UnwritableFileCountsInMemory) {
     EXPECT_EQ(Dialog().m_counter, 12);
     EXPECT_STREQ(Dialog().m_display.m_text, "012");
     EXPECT_EQ(m_harness.IniInt("counter"), 10) << "the file could not take the new count";
+}
+
+// A write that fails at any of its steps leaves the file as it was and removes its copy; the count
+// goes on in memory and the next write stores it. A copy that a Tallyburn ended in the middle of a
+// write left beside the file is never read as the settings, and the next write removes it.
+TEST_F(DamagedSettings, WriteThatFailsAtAnyStepKeepsTheFileAndTheCountInMemory) {
+    const std::string before = "[setup]\r\nAppTitle=J-Flash V7.88c\r\ncounter=10\r\n[other]\r\nkeep=1\r\n";
+    const std::string leftover = m_harness.IniPath() + ".4242.tmp";
+    const std::pair<const char*, std::function<void(SystemSeams&)>> rows[] = {
+        {"copy", [](SystemSeams& seams) { seams.copyFile = [](const char*, const char*) { return FALSE; }; }},
+        {"flush", [](SystemSeams& seams) { seams.flushFile = [](HANDLE) { return FALSE; }; }},
+        {"replace", [](SystemSeams& seams) { seams.replaceFile = [](const char*, const char*) { return FALSE; }; }},
+    };
+    for (const auto& [step, fail] : rows) {
+        SCOPED_TRACE(step);
+        WriteFile(leftover, "[setup]\r\ncounter=500\r\n");
+        OpenWith(before);
+        const SystemSeams working = Seams();
+        fail(Seams());
+        Succeed();
+        EXPECT_EQ(m_harness.Ini(), before);
+        EXPECT_EQ(CountFiles(m_harness.IniPath() + ".*.tmp"), 0);
+        Seams() = working;
+        Succeed();
+        EXPECT_EQ(m_harness.Ini(), "[setup]\r\nAppTitle=J-Flash V7.88c\r\ncounter=12\r\n[other]\r\nkeep=1\r\n");
+    }
 }

@@ -19,3 +19,39 @@ TEST(ProfileFunctions, ValuesGoToTheNamedFileAndComeBackWhole) {
     EXPECT_EQ(app.GetProfileInt("setup", "ontop", 17), 17u) << "a missing key gives the default";
     EXPECT_STREQ(app.GetProfileString("setup", "none", "default"), "default");
 }
+
+// A write replaces the file with an edited copy: what the file was decides whether it may, and a
+// replaced file keeps its attributes and other lines. No copy stays beside it either way.
+TEST(ProfileFunctions, WriteReplacesTheFileWholeOrLeavesItAsItWas) {
+    const char* lines = "; kept\r\n[setup]\r\ncounter=7\r\n[other]\r\nkeep=1\r\n";
+    const char* edited = "; kept\r\n[setup]\r\ncounter=8\r\n[other]\r\nkeep=1\r\n";
+    const struct {
+        const char* name;
+        const char* content;  // null: no file; "": a folder of that name
+        DWORD attributes;
+        BOOL written;
+        const char* after;
+    } rows[] = {
+        {"no file yet", nullptr, 0, TRUE, "[setup]\r\ncounter=8\r\n"},
+        {"hidden system file", lines, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, TRUE, edited},
+        {"read-only file", lines, FILE_ATTRIBUTE_READONLY, FALSE, lines},
+        {"folder", "", FILE_ATTRIBUTE_DIRECTORY, FALSE, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder folder;
+        const std::string ini = folder.File("Tallyburn.ini");
+        if (row.content != nullptr && *row.content == '\0')
+            ::CreateDirectoryA(ini.c_str(), nullptr);
+        else if (row.content != nullptr)
+            WriteFile(ini, row.content);
+        ::SetFileAttributesA(ini.c_str(), row.attributes);
+        const DWORD attributes = ::GetFileAttributesA(ini.c_str());
+        CWinApp app("Tallyburn");
+        app.m_pszProfileName = ::_strdup(ini.c_str());
+        EXPECT_EQ(app.WriteProfileInt("setup", "counter", 8), row.written);
+        EXPECT_EQ(ReadFile(ini), row.after);
+        EXPECT_TRUE(row.content == nullptr || ::GetFileAttributesA(ini.c_str()) == attributes) << "attributes kept";
+        EXPECT_EQ(CountFiles(ini + ".*.tmp"), 0);
+    }
+}
