@@ -20,8 +20,8 @@ prefix=$here/../build/wineprefix
 keep=""
 while (($# > 0)); do
     case $1 in
-    --prefix) prefix=$2; shift 2 ;;
-    --loader) export TB_WINE=$2; shift 2 ;;
+    --prefix) prefix=${2:?wine.sh: --prefix needs a folder}; shift 2 ;;
+    --loader) export TB_WINE=${2:?wine.sh: --loader needs a program}; shift 2 ;;
     --keep-display) keep=--keep-display; shift ;;
     --) shift; break ;;
     -*) echo "wine.sh: unknown option $1" >&2; exit 2 ;;
