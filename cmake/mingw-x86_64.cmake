@@ -1,4 +1,5 @@
-# Cross-compile for 64-bit Windows with the posix-thread mingw-w64 compilers; tests run under Wine.
+# Cross-compile for 64-bit Windows with the posix-thread mingw-w64 compilers. ctest runs its tests
+# under Wine with the 64-bit loader, in the build tree's own Wine prefix.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TALLYBURN_TRIPLET x86_64-w64-mingw32)
@@ -9,4 +10,5 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TALLYBURN_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine.sh --prefix ${CMAKE_BINARY_DIR}/wineprefix
+                                  --loader /usr/lib/wine/wine64)

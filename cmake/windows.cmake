@@ -17,8 +17,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(TALLYBURN_MANIFEST_ARCH x86)
     # The 32-bit compiler does floating point on the x87 unit by default; its extended precision
     # changes results that the display geometry compares exactly. SSE2, as on x86_64, computes
-    # what the tests computed. Windows calls our window procedures with a stack aligned to 4 bytes
-    # only, so functions realign it for SSE spills.
+    # what the 64-bit build computes. Windows calls our window procedures with a stack aligned to
+    # 4 bytes only, so functions realign it for SSE spills.
     add_compile_options(-msse2 -mfpmath=sse -mstackrealign)
 elseif(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(TALLYBURN_MANIFEST_ARCH amd64)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # check-package.sh <zip> <build-dir>: checks the release zip that tools/package.sh made: exactly the
-# expected members, SHA256SUMS true for every one of them, and the programs the stripped i686 builds
-# of <build-dir> (the same code and data as the built ones, without symbols or debug information).
+# expected members, SHA256SUMS true for every one of them, and every program in it the stripped i686
+# build of the same name in <build-dir>/bin (the same code and data, without symbols or debug information).
 set -euo pipefail
 zip=${1:?usage: check-package.sh <zip> <build-dir>}
 build=${2:?usage: check-package.sh <zip> <build-dir>}
@@ -9,9 +9,11 @@ name=$(basename "$zip" .zip)
 faults=()
 fault() { faults+=("$*"); }
 
-expected=$(printf '%s\n' SHA256SUMS Tallyburn.exe TallyburnReport.exe line-guide.md line-guide.png rehearsal/JFlashSim.exe | sed "s|^|$name/|")
-members=$(unzip -Z1 "$zip" | LC_ALL=C sort)
-[[ $members == "$expected" ]] || fault "members are"$'\n'"$members"$'\n'"not"$'\n'"$expected"
+# What the zip holds, beside SHA256SUMS; a program here is checked against the build of its name.
+members=(Tallyburn.exe TallyburnReport.exe line-guide.md line-guide.png rehearsal/JFlashSim.exe)
+expected=$(printf '%s\n' SHA256SUMS "${members[@]}" | LC_ALL=C sort | sed "s|^|$name/|")
+listing=$(unzip -Z1 "$zip" | LC_ALL=C sort)
+[[ $listing == "$expected" ]] || fault "members are"$'\n'"$listing"$'\n'"not"$'\n'"$expected"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,13 +24,13 @@ listed=$(awk '{ print $2 }' "$work/$name/SHA256SUMS" | sed "s|^|$name/|" | LC_AL
 
 objdump=i686-w64-mingw32-objdump
 objcopy=i686-w64-mingw32-objcopy
-for pair in "Tallyburn.exe Tallyburn.exe" "TallyburnReport.exe TallyburnReport.exe" "rehearsal/JFlashSim.exe JFlashSim.exe"; do
-    read -r member built <<<"$pair"
+for member in "${members[@]}"; do
+    [[ $member == *.exe ]] || continue
+    built=$(basename "$member")
     shipped=$work/$name/$member
     [[ -f $shipped ]] || continue
-    kind=$(case $member in Tallyburn.exe) echo --tallyburn ;; TallyburnReport.exe) echo --console ;; esac)
-    "$(dirname "$0")/check-exe.sh" "$shipped" i686 $kind >/dev/null ||
-        fault "$member is not the release program"
+    "$(dirname "$0")/check-exe.sh" "$shipped" i686 $(case $member in Tallyburn.exe) echo --tallyburn ;; TallyburnReport.exe) echo --console ;; esac) >/dev/null ||
+        fault "$member fails check-exe.sh"
     sections=$("$objdump" -h "$shipped")
     grep -q ' \.debug_' <<<"$sections" && fault "$member has debug information"
     grep -qx 'no symbols' <<<"$("$objdump" -t "$shipped")" || fault "$member has symbols"
@@ -44,4 +46,4 @@ if ((${#faults[@]} > 0)); then
     for f in "${faults[@]}"; do echo "check-package: $zip: $f" >&2; done
     exit 1
 fi
-echo "check-package: $zip: $(wc -l <<<"$members") members, SHA256SUMS holds, programs are the stripped i686 builds"
+echo "check-package: $zip: $(wc -l <<<"$listing") members, SHA256SUMS holds, programs are the stripped i686 builds"

@@ -19,6 +19,8 @@ want g++-mingw-w64-i686-posix i686-w64-mingw32-g++-posix
 want binutils-mingw-w64-x86-64 x86_64-w64-mingw32-windres
 want binutils-mingw-w64-i686 i686-w64-mingw32-windres
 want wine64 /usr/lib/wine/wine64
+# The 32-bit loader: the release is the 32-bit build, and its tests run too (WoW64 in a 64-bit prefix).
+want wine32:i386 /usr/lib/wine/wine
 want xvfb Xvfb
 want xauth xauth
 want imagemagick import
@@ -30,6 +32,7 @@ want libbenchmark-dev /usr/include/benchmark/benchmark.h
 want zip zip
 want libxml2-utils xmllint
 want unzip unzip
+want clang-format clang-format
 
 if ((${#need[@]} == 0)); then
     echo "install-deps: everything is present"
@@ -39,5 +42,12 @@ echo "install-deps: installing ${need[*]}"
 SUDO=""
 if [[ $(id -u) != 0 ]]; then SUDO=sudo; fi
 export DEBIAN_FRONTEND=noninteractive
+# Packages of another architecture (wine32:i386) come from that architecture's package lists, so it
+# is added before the one update.
+for pkg in "${need[@]}"; do
+    arch=${pkg#*:}
+    [[ $pkg == *:* && $arch != "$(dpkg --print-architecture)" ]] || continue
+    dpkg --print-foreign-architectures | grep -qx "$arch" || $SUDO dpkg --add-architecture "$arch"
+done
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the release a line engineer installs: build/dist/Tallyburn-<version>-win32.zip with the
 # stripped 32-bit Tallyburn.exe and TallyburnReport.exe, the 32-bit J-Flash simulator for rehearsals (rehearsal/JFlashSim.exe),
-# the line engineer's guide with its picture, and SHA256SUMS over all of them. It builds the 32-bit
-# tree (build/win32) first, with the same flags as the tested 64-bit build.
+# the line engineer's guide with its picture, and SHA256SUMS over all of them (sha256sum's format, the
+# paths with forward slashes). It builds the 32-bit tree (build/win32) first, whose tests the test
+# command runs before it rehearses with the zip's own files (tools/rehearse-package.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

@@ -75,7 +75,7 @@ for line in "${pictures[@]}"; do
     width=$(((($(design_width "$text") * height) + 82) / 83))
     printf '%s\0%s\0%s\0%s\0%s\0%s\0%s\0' "$out/$name.bmp" "$width" "$height" "$text" "$style" "$unlit" "$lit" >>"$jobs"
 done
-"$root/tools/with-wine-session.sh" "$build/wineprefix" -- bash -c '
+"$root/tools/wine.sh" --prefix "$build/wineprefix" -- bash -c '
     status=0
     while IFS= read -r -d "" bmp && IFS= read -r -d "" w && IFS= read -r -d "" h && IFS= read -r -d "" text &&
           IFS= read -r -d "" style && IFS= read -r -d "" unlit && IFS= read -r -d "" lit; do

@@ -23,7 +23,7 @@ if [[ -n ${DISPLAY:-} ]] && xwininfo -root >/dev/null 2>&1; then
     run=$root/build/run
     mkdir -p "$run"
     cp "$bin/Tallyburn.exe" "$bin/JFlashSim.exe" "$run/"
-    exec "$root/tools/with-wine-session.sh" "$run/wineprefix" --keep-display -- bash -c '
+    exec "$root/tools/wine.sh" --prefix "$run/wineprefix" --keep-display -- bash -c '
         "$TB_WINE" "$1/JFlashSim.exe" --work-ms 1500 &
         sim=$!
         "$TB_WINE" "$1/Tallyburn.exe"
@@ -38,7 +38,7 @@ cp "$bin/Tallyburn.exe" "$bin/JFlashSim.exe" "$bin/LineOperator.exe" "$demo/"
 # Always on top keeps the count in view above J-Flash's windows for the screenshot.
 printf '[setup]\r\nontop=1\r\n' >"$demo/Tallyburn.ini"
 
-"$root/tools/with-wine-session.sh" "$root/build/run/wineprefix" -- bash -c '
+"$root/tools/wine.sh" --prefix "$root/build/run/wineprefix" -- bash -c '
     set -o pipefail
     demo=$1
     cd "$demo"

@@ -25,5 +25,4 @@ if [[ -n ${TB_SOAK_TALLYBURN:-} ]]; then
     cp "$build/bin/TallyburnSoak.exe" "$build/bin/JFlashSim.exe" "$bin/"
     cp "$TB_SOAK_TALLYBURN" "$bin/Tallyburn.exe"
 fi
-"$root/tools/with-wine-session.sh" "${TB_SOAK_PREFIX:-$build/wineprefix}" -- "${TB_WINE:-/usr/lib/wine/wine64}" \
-    "$bin/TallyburnSoak.exe" "$@"
+"$root/tools/wine.sh" --prefix "${TB_SOAK_PREFIX:-$build/wineprefix}" "$bin/TallyburnSoak.exe" "$@"

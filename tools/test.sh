@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, on a fresh machine too:
-#   - installs what is missing (apt-get),
+#   - installs what is missing (apt-get), and checks that the C++ sources are formatted (clang-format),
 #   - native build of the code that needs no Windows API, tests under AddressSanitizer and UBSan,
 #   - short fuzzing runs of the display geometry and of the shift report's log reader,
-#   - Windows x86_64 build, all Windows tests under Wine on a private Xvfb display and Wine prefix,
-#   - Windows i686 build (the release build) with the same flags and SSE2 arithmetic: compiled and linked,
-#     not run (no 32-bit kernel support here); no x87 arithmetic in Tallyburn's objects,
+#   - both Windows builds with the same flags: x86_64 and i686, the release, which adds SSE2
+#     arithmetic; no x87 arithmetic in Tallyburn's i686 objects,
 #   - what the executables are (machine, subsystem, imports, manifest, resources), the release zip,
-#   - configuring without GoogleTest, as a build on Windows may.
+#   - configuring without GoogleTest, as a build on Windows may,
+#   - the release zip's own programs: unpacked, checked against SHA256SUMS and rehearsed under Wine,
+#   - all Windows tests of each build under Wine, each build in its own session and Wine prefix.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=${JOBS:-$(nproc)}
 
 "$root/tools/install-deps.sh"
+
+echo "== formatting of the C++ sources (clang-format)"
+git ls-files -z --cached --others --exclude-standard '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run --Werror
 
 echo "== native build and tests"
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -29,14 +33,14 @@ echo "== shift report fuzzing (libFuzzer, ${FUZZ_SECONDS:-20} s)"
     { tail -40 build/fuzz-report.log; exit 1; }
 grep -E '^(Done|stat::number_of_executed_units)' build/fuzz-report.log || true
 
-# Both Windows builds with the same flags (the 32-bit one adds only SSE2 arithmetic); the 32-bit
-# tests are compiled and linked, which catches code that holds only on x86_64.
+# Both Windows builds with the same flags (the 32-bit one adds only SSE2 arithmetic), both built before
+# either runs its tests.
 echo "== Windows x86_64 build"
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTALLYBURN_TESTS=ON >/dev/null
 cmake --build build/win64 -j "$jobs"
 
-echo "== Windows i686 build (the release), tests compiled and linked, not run"
+echo "== Windows i686 build (the release)"
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTALLYBURN_TESTS=ON >/dev/null
 cmake --build build/win32 -j "$jobs"
@@ -50,16 +54,28 @@ echo "== executables and the release package"
 "$root/tools/check-exe.sh" build/win64/bin/Tallyburn.exe x86_64 --tallyburn
 "$root/tools/check-exe.sh" build/win32/bin/Tallyburn.exe i686 --tallyburn
 "$root/tools/check-exe.sh" build/win32/bin/JFlashSim.exe i686
-"$root/tools/package.sh"
-"$root/tools/check-package.sh" build/dist/Tallyburn-2.1.0-win32.zip build/win32
+zip=$("$root/tools/package.sh" | sed -n 's/^package: //p')
+"$root/tools/check-package.sh" "$zip" build/win32
 
 echo "== configuring without GoogleTest, as on a Windows machine"
 cmake -S . -B build/win32-no-gtest -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
     -DTALLYBURN_GOOGLETEST_DIR="$root/build/no-googletest" | grep 'the tests are not built'
 grep -c 'processorArchitecture="x86"' build/win32-no-gtest/res/Tallyburn.manifest | grep -qx 2
 
-echo "== Windows tests under Wine"
+echo "== the release zip's own programs, rehearsed"
+"$root/tools/rehearse-package.sh" "$zip" build/win32
+
 # One test program at a time: they share one desktop, and some look for windows by class and title.
-"$root/tools/with-wine-session.sh" "$root/build/win64/wineprefix" -- \
-    ctest --test-dir build/win64 --output-on-failure -j 1 ${CTEST_ARGS:-}
+# Each build runs in a session of its own (ctest starts the programs with the build's own loader);
+# both run even when the first fails.
+failed=()
+for build in win64 win32; do
+    echo "== Windows tests of build/$build under Wine"
+    "$root/tools/wine.sh" --prefix "$root/build/$build/wineprefix" -- \
+        ctest --test-dir "build/$build" --output-on-failure -j 1 ${CTEST_ARGS:-} || failed+=("build/$build")
+done
+if ((${#failed[@]} > 0)); then
+    echo "== Windows tests failed in ${failed[*]}" >&2
+    exit 1
+fi
 echo "== all tests passed"

@@ -1,7 +1,9 @@
-# Sourced by the scripts that run Windows programs: a private Wine prefix and a private Xvfb display.
+# Sourced by tools/wine.sh: a private Wine prefix and a private Xvfb display for a session.
 # Every process started here is remembered and stopped by tb_session_end; nothing else is touched.
 
+# TB_WINE starts the session's programs; the prefix itself is always set up by the 64-bit loader.
 TB_WINE=${TB_WINE:-/usr/lib/wine/wine64}
+TB_WINE64=/usr/lib/wine/wine64
 TB_WINESERVER=${TB_WINESERVER:-/usr/lib/wine/wineserver}
 
 # tb_wine_env <prefix-dir>: the environment every Wine process of ours runs with.
@@ -16,12 +18,17 @@ tb_wine_env() {
 }
 
 # tb_prepare_prefix: create the prefix once; without a window manager, Wine must not wait for one.
+# A prefix made before the 32-bit Wine was installed lacks the 32-bit system files, which start no
+# 32-bit program; without its update stamp, Wine brings such a prefix up to date.
 tb_prepare_prefix() {
     mkdir -p "$WINEPREFIX"
+    if [[ -x /usr/lib/wine/wine && ! -f $WINEPREFIX/drive_c/windows/syswow64/kernel32.dll ]]; then
+        rm -f "$WINEPREFIX/.tallyburn-ready" "$WINEPREFIX/.update-timestamp"
+    fi
     if [[ ! -f $WINEPREFIX/.tallyburn-ready ]]; then
-        "$TB_WINE" wineboot --init >/dev/null 2>&1 || true
-        "$TB_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-        "$TB_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
+        "$TB_WINE64" wineboot --init >/dev/null 2>&1 || true
+        "$TB_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        "$TB_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
         # Let this first wineserver save the registry and exit before the session's own starts.
         "$TB_WINESERVER" -w
         touch "$WINEPREFIX/.tallyburn-ready"
@@ -44,7 +51,7 @@ tb_start_xvfb() {
         kill "$TB_XVFB_PID" 2>/dev/null || true
         TB_XVFB_PID=""
     done
-    echo "wine-env: could not start Xvfb" >&2
+    echo "wine.sh: could not start Xvfb" >&2
     return 1
 }
 
@@ -62,7 +69,7 @@ tb_session_begin() {
     # Bring up the desktop process now, with its output going nowhere: started by the first program
     # that opens a window, it would inherit that program's stdout and keep a reader such as ctest
     # waiting for the end of the output long after the program has ended.
-    "$TB_WINE" rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
+    "$TB_WINE64" rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
 }
 
 # tb_session_end: stop the wineserver of our prefix (and with it our Wine processes) and our Xvfb.
