@@ -24,14 +24,12 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j "$jobs"
 ctest --test-dir build/native --output-on-failure -j "$jobs"
 
-echo "== display geometry fuzzing (libFuzzer, ${FUZZ_SECONDS:-20} s)"
-"$root/tools/fuzz-display.sh" "${FUZZ_SECONDS:-20}" "$root/build/fuzz-display" >/dev/null 2>build/fuzz-display.log ||
-    { tail -40 build/fuzz-display.log; exit 1; }
-grep -E '^(Done|stat::number_of_executed_units)' build/fuzz-display.log || true
-echo "== shift report fuzzing (libFuzzer, ${FUZZ_SECONDS:-20} s)"
-"$root/tools/fuzz-report.sh" "${FUZZ_SECONDS:-20}" "$root/build/fuzz-report" >/dev/null 2>build/fuzz-report.log ||
-    { tail -40 build/fuzz-report.log; exit 1; }
-grep -E '^(Done|stat::number_of_executed_units)' build/fuzz-report.log || true
+for target in display report; do
+    echo "== $target fuzzing (libFuzzer, ${FUZZ_SECONDS:-20} s)"
+    "$root/tools/fuzz.sh" "$target" "${FUZZ_SECONDS:-20}" >/dev/null 2>"build/fuzz-$target.log" ||
+        { tail -40 "build/fuzz-$target.log"; exit 1; }
+    grep -E '^(Done|stat::number_of_executed_units)' "build/fuzz-$target.log" || true
+done
 
 # Both Windows builds with the same flags (the 32-bit one adds only SSE2 arithmetic), both built before
 # either runs its tests.

@@ -1,6 +1,6 @@
 // libFuzzer target for the portable geometry of the segment display, one part per input: a text and a style
 // through the glyph builder and the row layout, drawn in its own or an arbitrary rectangle; an arbitrary
-// outline in an arbitrary rectangle; the curve fit on raw coordinates. Built and run by tools/fuzz-display.sh.
+// outline in an arbitrary rectangle; the curve fit on raw coordinates. Built and run by tools/fuzz.sh display.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>

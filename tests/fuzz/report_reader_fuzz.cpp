@@ -1,6 +1,6 @@
 // libFuzzer target for the shift report: arbitrary bytes as two log files of arbitrary names (the second
 // may belong to the first as a file left at closing), read, grouped, counted, audited and written as
-// HTML and CSV. Built and run by tools/fuzz-report.sh.
+// HTML and CSV. Built and run by tools/fuzz.sh report.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
