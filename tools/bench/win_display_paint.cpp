@@ -13,19 +13,9 @@
 
 #include "display/SegmentDisplay.h"
 #include "display/segment_style.h"
+#include "tools/bench/bench_clock.h"
 
 namespace {
-
-double Now() {
-    static const double ticksPerMs = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / ticksPerMs;
-}
 
 struct Timing {
     double median;
@@ -39,10 +29,10 @@ Timing Measure(int repetitions, const std::function<void()>& call) {
         call();
     std::vector<double> samples(static_cast<size_t>(repetitions));
     for (double& sample : samples) {
-        const double start = Now();
+        const double start = NowMs();
         call();
         ::GdiFlush();
-        sample = Now() - start;
+        sample = NowMs() - start;
     }
     std::sort(samples.begin(), samples.end());
     const auto at = [&](double q) { return samples[static_cast<size_t>(q * (samples.size() - 1))]; };

@@ -12,21 +12,7 @@
 #include <vector>
 
 #include "framework/ProfileWrite.h"
-
-namespace {
-
-double Now() {
-    static const double ticksPerMs = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / ticksPerMs;
-}
-
-}  // namespace
+#include "tools/bench/bench_clock.h"
 
 int main(int argc, char** argv) {
     const int writes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
@@ -40,12 +26,12 @@ int main(int argc, char** argv) {
         std::vector<double> times;
         for (int i = 1; i <= writes; ++i) {
             const std::string value = std::to_string(i);
-            const double start = Now();
+            const double start = NowMs();
             if (whole)
                 WritePrivateProfileWhole("setup", "counter", value.c_str(), ini.c_str());
             else
                 ::WritePrivateProfileStringA("setup", "counter", value.c_str(), ini.c_str());
-            times.push_back(Now() - start);
+            times.push_back(NowMs() - start);
         }
         std::sort(times.begin(), times.end());
         std::printf("one count write%s: median %.2f ms, worst %.2f ms over %d writes\n",
