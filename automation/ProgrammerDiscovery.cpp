@@ -30,12 +30,8 @@ void CTallyburnDialog::DiscoverProgrammer() {
 }
 
 void CTallyburnDialog::LearnAppTitle(HWND window) {
-    char title[kWindowTextBuffer] = {};
-    ::GetWindowTextA(window, title, kWindowTextBuffer);
-    title[kWindowTextBuffer - 1] = '\0';
-
     CString learned;
-    if (!LearnTitle(title, learned))
+    if (!LearnTitle(HeldWindowText(window).c_str(), learned))
         return;
     m_appTitle = learned;
     AfxGetApp()->WriteProfileString(kSettingsSection, kKeyAppTitle, m_appTitle);
