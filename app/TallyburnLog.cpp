@@ -10,9 +10,10 @@
 #include "app/log_path.h"
 #include "app/log_text.h"
 #include "automation/WindowTexts.h"
+#include "tallyburn_version.h"
 
 namespace {
-constexpr char kStartCause[] = "Tallyburn 2.1.0";
+constexpr char kStartCause[] = "Tallyburn " TALLYBURN_VERSION;
 }
 
 void CTallyburnDialog::OpenLog() {
