@@ -21,8 +21,7 @@ void CTallyburnDialog::OpenLog() {
     const std::string path = LogPathFor(value.str(), executableDirectory.str());
     if (path.empty())
         return;
-    m_log = std::make_unique<CProductionLog>(
-        path, LogFilesOnDisk(Seams().appendLog ? Seams().appendLog : LogAppend(AppendToLogFile)));
+    m_log = std::make_unique<CProductionLog>(path, LogFilesOnDisk(LogFileAppend()));
     LogEvent("start", kStartCause);
 }
 

@@ -132,12 +132,13 @@ TEST_F(ProductionLogTest, AWriterThatBlocksForFiveSecondsMovesNothingInTheCycle)
     const std::string withoutLog = RunCycles();
 
     auto writes = std::make_shared<std::atomic<int>>(0);
-    Seams().appendLog = [writes](const std::string&, const std::string&, const std::string&) {
+    LogFileAppend() = [writes](const std::string&, const std::string&, const std::string&) {
         ++*writes;
         ::Sleep(5000);
         return true;
     };
     OpenWithLog("");
+    LogFileAppend() = AppendToLogFile;  // the open log keeps the one that blocks
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(RunCycles(), withoutLog);
     EXPECT_LT(MillisecondsSince(start), 5000) << "the cycle waited for the log";
