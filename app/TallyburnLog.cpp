@@ -1,4 +1,4 @@
-// The main window's production log: opened at start when the "log" key names a file, then one line
+// CTallyburnDialog, the production log: opened at start when the "log" key names a file, then one line
 // for each event of the tool, handed to the log's writer so that nothing here waits for the file.
 #include <string>
 

@@ -60,8 +60,8 @@ protected:
         const auto note = [&] {
             for (UINT_PTR id : Timers())
                 trace << id << '/' << Fake().TimerPeriod(m_harness.Window(), id) << ' ';
-            trace << Unlit() << '/' << Lit() << ' ' << Dialog().m_counter << ' ' << Sounds().size() - sounds << ' '
-                  << RunEnabled() << '\n';
+            trace << Unlit() << '/' << Lit() << ' ' << Shown() << ' ' << Sounds().size() - sounds << ' ' << RunEnabled()
+                  << '\n';
         };
         const auto cycle = [&](const std::string& title, const char* text) {
             ClickRun();
