@@ -37,12 +37,14 @@ TEST_F(CycleTest, CountsEverySuccessAndShowsAtLeastThreeDigits) {
     EXPECT_EQ(Fake().Sleeps(), (std::vector<DWORD>{0, 0}));
 }
 
-// With the special child it counts too (cycle_built_windows_test.cpp).
+// With the special child it counts too (cycle_built_windows_test.cpp), but only there.
 TEST_F(CycleTest, ResultUnderTheAlternativeTitleCountsWithTheText) {
     StartPolling();
     HWND plain = Programmer().Open(std::string(kTitle) + " ", {"anything at all"});
+    HWND learned = Programmer().Open(kTitle, {"anything at all"}, true);
     Tick(CTallyburnDialog::ResultPollTimer);
     EXPECT_TRUE(::IsWindow(plain)) << "neither the text nor the special child";
+    EXPECT_TRUE(::IsWindow(learned)) << "the special child under the learned title";
     HWND text = Programmer().Open(std::string(kTitle) + " ", {kProgramOk});
     Tick(CTallyburnDialog::ResultPollTimer);
     EXPECT_FALSE(::IsWindow(text));
