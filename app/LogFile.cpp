@@ -7,6 +7,7 @@
 
 #include "app/log_merge.h"
 #include "app/log_path.h"
+#include "framework/Handle.h"
 
 namespace {
 
@@ -41,31 +42,27 @@ LocalTime LocalNow() {
 }
 
 bool AppendToLogFile(const std::string& path, const std::string& header, const std::string& lines) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool written = false;
+    const CHandle file(::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER end{};
-    if (::SetFilePointerEx(file, LARGE_INTEGER{}, &end, FILE_END)) {
-        std::string bytes = lines;
-        if (end.QuadPart == 0)
-            bytes = header + lines;
-        else if (!EndsWithLineBreak(file, end))
-            bytes = "\r\n" + lines;  // on a line of their own: a fragment before them spoils none of them
-        DWORD count = 0;
-        written = ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) &&
-                  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
-                  count == bytes.size();
-        // A write cut short (a full disk) is taken back, so that no partial line stays behind.
-        if (!written && ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN))
-            ::SetEndOfFile(file);
-        // On the disk before anything relies on it: a merged overflow file is removed after this. A
-        // flush that fails does not undo the write, or the lines would be written again.
-        if (written)
-            ::FlushFileBuffers(file);
-    }
-    ::CloseHandle(file);
+    if (!file || !::SetFilePointerEx(file.Get(), LARGE_INTEGER{}, &end, FILE_END))
+        return false;
+    std::string bytes = lines;
+    if (end.QuadPart == 0)
+        bytes = header + lines;
+    else if (!EndsWithLineBreak(file.Get(), end))
+        bytes = "\r\n" + lines;  // on a line of their own: a fragment before them spoils none of them
+    DWORD count = 0;
+    const bool written = ::SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) &&
+                         ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
+                         count == bytes.size();
+    // A write cut short (a full disk) is taken back, so that no partial line stays behind.
+    if (!written && ::SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN))
+        ::SetEndOfFile(file.Get());
+    // On the disk before anything relies on it: a merged overflow file is removed after this. A
+    // flush that fails does not undo the write, or the lines would be written again.
+    if (written)
+        ::FlushFileBuffers(file.Get());
     return written;
 }
 
@@ -93,25 +90,27 @@ std::vector<std::string> OverflowFiles(const std::string& path) {
 
 bool ReadEnd(const std::string& path, size_t most, std::string& text) {
     text.clear();
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const CHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return ::GetLastError() == ERROR_FILE_NOT_FOUND;
     LARGE_INTEGER size{};
-    bool read = ::GetFileSizeEx(file, &size) != FALSE;
-    if (read) {
-        LARGE_INTEGER start{};
-        start.QuadPart = size.QuadPart > static_cast<LONGLONG>(most) ? size.QuadPart - most : 0;
-        text.resize(static_cast<size_t>(size.QuadPart - start.QuadPart));
-        DWORD count = 0;
-        read = ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) &&
-               ::ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &count, nullptr) && count == text.size();
-    }
-    ::CloseHandle(file);
-    return read;
+    if (!::GetFileSizeEx(file.Get(), &size))
+        return false;
+    LARGE_INTEGER start{};
+    start.QuadPart = size.QuadPart > static_cast<LONGLONG>(most) ? size.QuadPart - most : 0;
+    text.resize(static_cast<size_t>(size.QuadPart - start.QuadPart));
+    DWORD count = 0;
+    return ::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) &&
+           ::ReadFile(file.Get(), &text[0], static_cast<DWORD>(text.size()), &count, nullptr) && count == text.size();
 }
 
 }  // namespace
+
+LogAppend& LogFileAppend() {
+    static LogAppend append = AppendToLogFile;
+    return append;
+}
 
 LogFiles LogFilesOnDisk(LogAppend append) {
     return {std::move(append), OverflowFiles, ReadEnd,

@@ -17,3 +17,7 @@ bool AppendToLogFile(const std::string& path, const std::string& header, const s
 
 // The log's files on disk, appended to through append (AppendToLogFile unless a test gives another).
 LogFiles LogFilesOnDisk(LogAppend append);
+
+// The append the main window's log opens with: AppendToLogFile, unless a test has put another in its
+// place. An open log keeps the one it was given.
+LogAppend& LogFileAppend();

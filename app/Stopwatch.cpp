@@ -11,5 +11,7 @@ void CStopwatch::Restart() {
 }
 
 int CStopwatch::ElapsedSeconds() const {
-    return static_cast<int>(Seams().time() - m_start.time);
+    struct __timeb64 now {};
+    Seams().ftime(&now);
+    return static_cast<int>(now.time - m_start.time);
 }

@@ -1,3 +1,5 @@
+// CTallyburnDialog, the shell: construction, start, the settings it reads, the clock, Clear, Allways on
+// top, the keyboard, closing, Run's button and the sounds.
 #include "app/TallyburnDialog.h"
 
 #include <mmsystem.h>
@@ -51,7 +53,7 @@ BOOL CTallyburnDialog::OnInitDialog() {
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
 
-    m_qtGeneration = 0;
+    m_qtGeneration = false;
     m_windowClass = "#32770";
     m_appTitle = App().GetProfileString(kSettingsSection, kKeyAppTitle, "");
     m_errorTitle = ErrorTitleFor(m_appTitle);
@@ -68,7 +70,7 @@ BOOL CTallyburnDialog::OnInitDialog() {
         SetWindowPos(&wndTopMost, 0, 0, 0, 0, kTopmostFlags);
     }
 
-    m_eraseStage = 0;
+    m_eraseStage = EraseStage::Erase;
     m_stopwatch.Restart();
     SetDlgItemText(IDC_ELAPSED, "00:00:00");
     SetTimer(ElapsedTimer, 1000);

@@ -1,6 +1,7 @@
 #pragma once
 // CTallyburnDialog: the main window. It shows the count of programmed targets, the time since the
 // count was cleared, and runs one programming cycle through J-Flash per press of "Run" or Enter.
+// One class in four files: each group of members below starts with the file that defines it.
 #include <memory>
 #include <string>
 
@@ -16,13 +17,11 @@ public:
     // The window timers, told apart by id.
     enum : UINT_PTR { ResultPollTimer = 1, ErasePollTimer = 2, ElapsedTimer = 3, StartDelayTimer = 4 };
 
+    // ---- app/TallyburnDialog.cpp: the shell (start, settings, clock, Clear, Allways on top, keys,
+    // closing, sounds)
     explicit CTallyburnDialog(CWnd* parent = nullptr);
     ~CTallyburnDialog() override;
 
-protected:
-    void DoDataExchange(CDataExchange* exchange) override;
-
-public:
     BOOL PreTranslateMessage(MSG* message) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -33,40 +32,10 @@ public:
     void PlayFailureSound();
     void PlayStartSound();
 
-    // Finds J-Flash's main window unless the attached one still exists; learns its title.
-    void DiscoverProgrammer();
-    void LearnAppTitle(HWND window);
-
-    // Starts one programming cycle through J-Flash.
-    void Run();
-    void CompleteCycle(HWND resultWindow);
-    // Ends the cycle as a failure; cause is what decided it, for the production log.
-    void FailCycle(const std::string& cause);
-    void FinishCycle();
-
-    // The J-Flash window link and the cycle, in declaration order.
-    CString m_appTitle;
-    CString m_errorTitle;
-    CString m_warningTitle;
-    int m_failed = 0;
-    int m_qtGeneration = 0;
-    CString m_windowClass;
-    HWND m_programmerWindow = nullptr;
-    int m_counter = 0;
-    int m_eraseStage = 0;
-    CStopwatch m_stopwatch;
-    int m_missingPolls = 0;
-    TakenWindows m_takenWindows;  // result windows already acted on, never taken again
-    int m_endDelay = 0;
-    CSegmentDisplay m_display;
-    HICON m_icon = nullptr;
-
-    // The production log, when the "log" key names a file; none otherwise.
-    std::unique_ptr<CProductionLog> m_log;
-    ULONGLONG m_runPressedMs = 0;  // when the operator pressed Run (monotonic clock), for the log
-    bool m_cycleErased = false;    // whether the cycle took the erase path, for the log
-
 protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+
+private:
     // Called when the window needs painting: the icon while minimised, else the default.
     void OnPaint();
     // Called when the minimised window is dragged.
@@ -82,27 +51,47 @@ protected:
     // Called when the window is being destroyed.
     void OnDestroy();
 
+    void ShowCounter();
+    void PlaySoundResource(UINT id);
+    CWinApp& App() const;
+
+    // ---- automation/ProgrammerDiscovery.cpp: finding J-Flash
+public:
+    // Finds J-Flash's main window unless the attached one still exists; learns its title.
+    void DiscoverProgrammer();
+
+private:
+    void LearnAppTitle(HWND window);
+
+    // ---- automation/CycleController.cpp: the programming cycle
+public:
+    // Starts one programming cycle through J-Flash.
+    void Run();
+
+private:
+    // Run's work; a restart after a retryable error that no longer finds J-Flash ends as a failure.
+    void StartCycle(bool restartAfterError);
     // The cycle's timer ticks.
     void OnResultPoll();
     void OnErasePoll();
     void OnStartDelay();
-
-    // Run's work; a restart after a retryable error that no longer finds J-Flash ends as a failure.
-    void StartCycle(bool restartAfterError);
     // A result window not taken before that shows text (any text when null): under the learned
     // title, or else under the alternative title, where the special child stands for the text.
     HWND FindResultWindow(const char* text) const;
     bool ShowsResult(HWND window, bool alternative, const char* text) const;
-    // Ends a cycle whose command J-Flash's window refused.
-    void FailRefusedCycle();
     // Closes a retryable error window and restarts the cycle once it is gone; false otherwise, with
     // cause "post refused" when the window refused to be asked to close.
     bool RetryAfterError(HWND error, std::string& cause);
-
+    void CompleteCycle(HWND resultWindow);
+    // Ends the cycle as a failure; cause is what decided it, for the production log.
+    void FailCycle(const std::string& cause);
     // Ends a failed cycle whose line is already in the log.
     void EndFailedCycle();
+    // Ends the cycle, success or failure: stops every timer of the cycle and shows the outcome.
+    void FinishCycle(bool failed);
 
-    // The production log: opening it from the settings, one line per event, closing it.
+    // ---- app/TallyburnLog.cpp: the production log
+    // Opening it from the settings, one line per event, closing it.
     void OpenLog();
     void CloseLog();
     void WriteLogLine(const char* event,
@@ -117,9 +106,33 @@ protected:
     std::string LoggedTexts(HWND window) const;
     std::string LoggedText(HWND window) const;
 
-    void ShowCounter();
-    void PlaySoundResource(UINT id);
-    CWinApp& App() const;
+    // ---- The fields, in their declared order; the comment says which group sets them.
+    // What the erase poll waits for. Erase is also the stage outside the erase phases.
+    enum class EraseStage { Erase, Unsecure };
+
+    CString m_appTitle;                           // discovery
+    CString m_errorTitle;                         // discovery
+    CString m_warningTitle;                       // discovery
+    bool m_failed = false;                        // cycle: whether the last cycle failed
+    bool m_qtGeneration = false;                  // discovery
+    CString m_windowClass;                        // discovery
+    HWND m_programmerWindow = nullptr;            // discovery
+    int m_counter = 0;                            // shell and cycle
+    EraseStage m_eraseStage = EraseStage::Erase;  // cycle
+    CStopwatch m_stopwatch;                       // shell
+    int m_missingPolls = 0;                       // cycle
+    int m_endDelay = 0;                           // shell, waited by the cycle
+    CSegmentDisplay m_display;                    // shell
+    HICON m_icon = nullptr;                       // shell
+
+    TakenWindows m_takenWindows;  // cycle: result windows already acted on, never taken again
+    // The production log, when the "log" key names a file; none otherwise.
+    std::unique_ptr<CProductionLog> m_log;
+    ULONGLONG m_runPressedMs = 0;  // when the operator pressed Run (monotonic clock), for the log
+    bool m_cycleErased = false;    // whether the cycle took the erase path, for the log
+
+    // Tests read the display's text and colours through this view (tests/support/dialog_view.h).
+    friend struct TallyburnDialogView;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,4 +1,4 @@
-// The main window's production log: opened at start when the "log" key names a file, then one line
+// CTallyburnDialog, the production log: opened at start when the "log" key names a file, then one line
 // for each event of the tool, handed to the log's writer so that nothing here waits for the file.
 #include <string>
 
@@ -10,9 +10,10 @@
 #include "app/log_path.h"
 #include "app/log_text.h"
 #include "automation/WindowTexts.h"
+#include "tallyburn_version.h"
 
 namespace {
-constexpr char kStartCause[] = "Tallyburn 2.1.0";
+constexpr char kStartCause[] = "Tallyburn " TALLYBURN_VERSION;
 }
 
 void CTallyburnDialog::OpenLog() {
@@ -20,8 +21,7 @@ void CTallyburnDialog::OpenLog() {
     const std::string path = LogPathFor(value.str(), executableDirectory.str());
     if (path.empty())
         return;
-    m_log = std::make_unique<CProductionLog>(
-        path, LogFilesOnDisk(Seams().appendLog ? Seams().appendLog : LogAppend(AppendToLogFile)));
+    m_log = std::make_unique<CProductionLog>(path, LogFilesOnDisk(LogFileAppend()));
     LogEvent("start", kStartCause);
 }
 

@@ -1,5 +1,6 @@
-// The programming cycle: one press of "Run" or Enter programs one target through J-Flash, watched
-// by window timers, and counts it only when J-Flash reports it programmed and verified.
+// CTallyburnDialog, the programming cycle: Run, the ticks of the result, erase and start-delay timers,
+// and the two ends of a cycle. One press of "Run" or Enter programs one target through J-Flash, and
+// the count grows only when J-Flash reports the target programmed and verified.
 #include <climits>
 
 #include "app/Settings.h"
@@ -17,6 +18,10 @@ constexpr int kMissingPollLimit = 50;     // about 5 s without any awaited windo
 constexpr int kRetryableErrorLooks = 99;  // about 9.9 s for a retryable error window to close
 constexpr DWORD kLookMilliseconds = 100;
 
+// The timers of a cycle; the elapsed-time clock is not one of them.
+constexpr UINT_PTR kCycleTimers[] = {CTallyburnDialog::ResultPollTimer, CTallyburnDialog::ErasePollTimer,
+                                     CTallyburnDialog::StartDelayTimer};
+
 constexpr COLORREF kRunningUnlit = 0x000000, kRunningLit = 0xC0C0C0;
 constexpr COLORREF kFailedUnlit = 0x000034, kFailedLit = 0x0000FF;
 constexpr COLORREF kSucceededUnlit = 0x003400, kSucceededLit = 0x00FF00;
@@ -26,6 +31,8 @@ constexpr char kCauseEmulator[] = "emulator selection";
 constexpr char kCauseNoResult[] = "no result";
 constexpr char kCauseNotFound[] = "J-Flash not found";
 constexpr char kCauseClosed[] = "J-Flash closed";
+// J-Flash denies this process its posts (it runs elevated): every later post would be denied as
+// well, so the cycle ends at once.
 constexpr char kCausePostRefused[] = "post refused";
 
 }  // namespace
@@ -49,14 +56,13 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
         return;
     }
 
-    m_failed = 0;
-    m_eraseStage = 0;
+    m_eraseStage = EraseStage::Erase;
     m_missingPolls = 0;
     m_display.SetColors(kRunningUnlit, kRunningLit);
     EnableRun(false);
 
     // The Qt generation cannot be erased from here: the box is cleared and stays off.
-    if (m_qtGeneration == 1 && IsDlgButtonChecked(IDC_ERASE_CHIP) == BST_CHECKED) {
+    if (m_qtGeneration && IsDlgButtonChecked(IDC_ERASE_CHIP) == BST_CHECKED) {
         CheckDlgButton(IDC_ERASE_CHIP, BST_UNCHECKED);
         GetDlgItem(IDC_ERASE_CHIP)->EnableWindow(FALSE);
     }
@@ -68,7 +74,7 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
         KillTimer(ResultPollTimer);
         SetTimer(ErasePollTimer, kPollMilliseconds);
     } else {
-        if (m_qtGeneration == 1) {
+        if (m_qtGeneration) {
             ::BringWindowToTop(m_programmerWindow);
             ::SetForegroundWindow(m_programmerWindow);
             ::SetActiveWindow(m_programmerWindow);
@@ -80,19 +86,10 @@ void CTallyburnDialog::StartCycle(bool restartAfterError) {
         SetTimer(StartDelayTimer, kStartDelayMilliseconds);
     }
     if (started == PostResult::Refused) {
-        FailRefusedCycle();
+        FailCycle(kCausePostRefused);
         return;
     }
     PlayStartSound();
-}
-
-// J-Flash denies this process its posts (it runs elevated): every later post would be denied as
-// well, so the cycle ends now, with no timer of any cycle left running.
-void CTallyburnDialog::FailRefusedCycle() {
-    KillTimer(ResultPollTimer);
-    KillTimer(ErasePollTimer);
-    KillTimer(StartDelayTimer);
-    FailCycle(kCausePostRefused);
 }
 
 void CTallyburnDialog::OnStartDelay() {
@@ -116,28 +113,25 @@ bool CTallyburnDialog::ShowsResult(HWND window, bool alternative, const char* te
 }
 
 void CTallyburnDialog::OnResultPoll() {
-    if (m_eraseStage != 0)
+    if (m_eraseStage != EraseStage::Erase)
         return;  // a start delay left over from an earlier cycle; the erase poll is in charge
 
     if (HWND error = FindTopWindow(m_windowClass, m_errorTitle)) {
-        KillTimer(ResultPollTimer);
         std::string cause = LoggedTexts(error);  // read before a retry asks the window to close
-        if (m_qtGeneration == 1 || !RetryAfterError(error, cause))
+        if (m_qtGeneration || !RetryAfterError(error, cause))
             FailCycle(cause);
         return;
     }
     if (HWND warning = FindTopWindow(m_windowClass, m_warningTitle)) {
-        KillTimer(ResultPollTimer);
         FailCycle(LoggedTexts(warning));
         return;
     }
     // The Qt generation's result window counts whatever it shows.
-    if (HWND result = FindResultWindow(m_qtGeneration == 1 ? nullptr : kProgramSucceeded)) {
+    if (HWND result = FindResultWindow(m_qtGeneration ? nullptr : kProgramSucceeded)) {
         CompleteCycle(result);
         return;
     }
-    if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, m_qtGeneration == 1)) != nullptr) {
-        KillTimer(ResultPollTimer);
+    if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, m_qtGeneration)) != nullptr) {
         FailCycle(kCauseEmulator);
         return;
     }
@@ -145,11 +139,9 @@ void CTallyburnDialog::OnResultPoll() {
         m_missingPolls = 0;
         return;
     }
-    if (++m_missingPolls >= kMissingPollLimit) {
-        KillTimer(ResultPollTimer);
-        // No awaited window for 5 s: J-Flash closed if its main window has gone by now.
+    // No awaited window for 5 s: J-Flash closed if its main window has gone by now.
+    if (++m_missingPolls >= kMissingPollLimit)
         FailCycle(::IsWindow(m_programmerWindow) ? kCauseNoResult : kCauseClosed);
-    }
 }
 
 bool CTallyburnDialog::RetryAfterError(HWND error, std::string& cause) {
@@ -166,6 +158,7 @@ bool CTallyburnDialog::RetryAfterError(HWND error, std::string& cause) {
             Seams().sleep(kLookMilliseconds);
             if (FindChildByText(error, text) == nullptr) {
                 LogOutcome("retry", retried);
+                KillTimer(ResultPollTimer);  // the restart polls afresh, after its own start delay
                 StartCycle(true);
                 return true;
             }
@@ -178,56 +171,48 @@ bool CTallyburnDialog::RetryAfterError(HWND error, std::string& cause) {
 void CTallyburnDialog::OnErasePoll() {
     // These phases wait without a time limit for as long as J-Flash is there; once its main window
     // has gone, no result can come any more.
-    if (!::IsWindow(m_programmerWindow) && (m_eraseStage == 0 || m_eraseStage == 1)) {
-        KillTimer(ErasePollTimer);
+    if (!::IsWindow(m_programmerWindow)) {
         FailCycle(kCauseClosed);
         return;
     }
-    if (m_eraseStage == 0) {
+    if (m_eraseStage == EraseStage::Erase) {
         if (HWND error = FindTopWindow(m_windowClass, m_errorTitle)) {
-            KillTimer(ErasePollTimer);
             FailCycle(LoggedTexts(error));
             return;
         }
         if (HWND erased = FindResultWindow(kEraseSucceeded)) {
             SendClose(m_takenWindows.Take(erased));
-            m_eraseStage = 1;
+            m_eraseStage = EraseStage::Unsecure;
             if (PostCommand(m_programmerWindow, kUnsecureCommand) == PostResult::Refused) {
-                FailRefusedCycle();
+                FailCycle(kCausePostRefused);
                 return;
             }
         }
         // The erase poll always looks for the dialog generation's emulator-selection title.
-        if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, false)) != nullptr) {
-            KillTimer(ErasePollTimer);
+        if (FindTopWindow(m_windowClass, EmulatorSelectionTitle(m_appTitle, false)) != nullptr)
             FailCycle(kCauseEmulator);
+    } else if (HWND unsecured = FindResultWindow(kUnsecureSucceeded)) {
+        SendClose(m_takenWindows.Take(unsecured));
+        m_eraseStage = EraseStage::Erase;
+        if (PostCommand(m_programmerWindow, kProgramCommand) == PostResult::Refused) {
+            FailCycle(kCausePostRefused);
+            return;
         }
-    } else if (m_eraseStage == 1) {
-        if (HWND unsecured = FindResultWindow(kUnsecureSucceeded)) {
-            SendClose(m_takenWindows.Take(unsecured));
-            m_eraseStage = 0;
-            KillTimer(ErasePollTimer);
-            if (PostCommand(m_programmerWindow, kProgramCommand) == PostResult::Refused) {
-                FailRefusedCycle();
-                return;
-            }
-            SetTimer(StartDelayTimer, kStartDelayMilliseconds);
-        }
+        KillTimer(ErasePollTimer);
+        SetTimer(StartDelayTimer, kStartDelayMilliseconds);
     }
 }
 
 void CTallyburnDialog::CompleteCycle(HWND resultWindow) {
-    KillTimer(ResultPollTimer);
     m_takenWindows.Take(resultWindow);
     Seams().sleep(static_cast<DWORD>(m_endDelay));
     SendClose(resultWindow);
-    m_failed = 0;
-    FinishCycle();
+    FinishCycle(false);
     // A count read from a damaged file may already be the largest there is: it stays there rather
     // than wrapping around to a negative number.
     if (m_counter < INT_MAX)
         ++m_counter;
-    AfxGetApp()->WriteProfileInt(kSettingsSection, kKeyCounter, m_counter);
+    App().WriteProfileInt(kSettingsSection, kKeyCounter, m_counter);
     ShowCounter();
     LogOutcome("pass", "");
 }
@@ -238,20 +223,24 @@ void CTallyburnDialog::FailCycle(const std::string& cause) {
 }
 
 void CTallyburnDialog::EndFailedCycle() {
-    m_failed = 1;
-    FinishCycle();
+    FinishCycle(true);
     PlayFailureSound();
 }
 
-void CTallyburnDialog::FinishCycle() {
-    if (m_qtGeneration == 1) {
+// Every timer of the cycle stops, also one that a Run pressed during the cycle left running, so
+// that nothing polls on after the outcome is shown.
+void CTallyburnDialog::FinishCycle(bool failed) {
+    for (UINT_PTR timer : kCycleTimers)
+        KillTimer(timer);
+    m_failed = failed;
+    if (m_qtGeneration) {
         BringWindowToTop();
         SetForegroundWindow();
         SetActiveWindow();
     } else if (m_programmerWindow != nullptr && ::IsWindow(m_programmerWindow)) {
         PostCommand(m_programmerWindow, kEndCommand);
     }
-    if (m_failed == 1)
+    if (m_failed)
         m_display.SetColors(kFailedUnlit, kFailedLit);
     else
         m_display.SetColors(kSucceededUnlit, kSucceededLit);

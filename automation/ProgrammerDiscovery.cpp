@@ -1,4 +1,5 @@
-// Finding J-Flash's main window and learning the titles of its message windows.
+// CTallyburnDialog, the discovery of J-Flash: finding its main window and learning the titles of its
+// message windows.
 #include "app/Settings.h"
 #include "app/TallyburnDialog.h"
 #include "automation/WindowProbe.h"
@@ -9,7 +10,7 @@ void CTallyburnDialog::DiscoverProgrammer() {
     if (m_programmerWindow != nullptr && ::IsWindow(m_programmerWindow))
         return;
 
-    m_qtGeneration = 0;
+    m_qtGeneration = false;
     m_windowClass = kDialogMessageClass;
     m_programmerWindow = nullptr;
 
@@ -18,7 +19,7 @@ void CTallyburnDialog::DiscoverProgrammer() {
         found = FindTopWindowByPrefix(kQtGenerationClass, kProgrammerTitlePrefix);
         if (found == nullptr)
             return;
-        m_qtGeneration = 1;
+        m_qtGeneration = true;
         m_windowClass = kQtGenerationClass;
     }
 
@@ -30,15 +31,11 @@ void CTallyburnDialog::DiscoverProgrammer() {
 }
 
 void CTallyburnDialog::LearnAppTitle(HWND window) {
-    char title[kWindowTextBuffer] = {};
-    ::GetWindowTextA(window, title, kWindowTextBuffer);
-    title[kWindowTextBuffer - 1] = '\0';
-
     CString learned;
-    if (!LearnTitle(title, learned))
+    if (!LearnTitle(HeldWindowText(window).c_str(), learned))
         return;
     m_appTitle = learned;
-    AfxGetApp()->WriteProfileString(kSettingsSection, kKeyAppTitle, m_appTitle);
+    App().WriteProfileString(kSettingsSection, kKeyAppTitle, m_appTitle);
     m_errorTitle = ErrorTitleFor(m_appTitle);
     m_warningTitle = WarningTitleFor(m_appTitle);
 }

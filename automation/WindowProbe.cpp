@@ -13,27 +13,6 @@ constexpr DWORD kRetryMilliseconds = 50;
 // has gone: retrying without end would freeze the tool.
 constexpr int kPostAttempts = 100;
 
-// The state of one child search: what is wanted and what matched first.
-struct ChildSearch {
-    HWND foundWindow = nullptr;
-    int found = 0;
-    std::string wanted;  // any length: the caller's text is copied whole
-};
-
-std::string TextOf(HWND window) {
-    char text[kWindowTextBuffer] = {};
-    ::GetWindowTextA(window, text, kWindowTextBuffer);
-    text[kWindowTextBuffer - 1] = '\0';
-    return text;
-}
-
-std::string ClassOf(HWND window) {
-    char name[kWindowTextBuffer] = {};
-    ::GetClassNameA(window, name, kWindowTextBuffer);
-    name[kWindowTextBuffer - 1] = '\0';
-    return name;
-}
-
 // Posts the message; while the post fails and the window still exists, waits and tries again. A post
 // the system denies (J-Flash runs elevated, Tallyburn does not) is denied every time: no retry.
 PostResult PostWithRetry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -65,7 +44,7 @@ HWND FindTopWindowByPrefix(const char* windowClass, const char* prefix) {
     HWND window = ::FindWindowA(windowClass, nullptr);
     if (window == nullptr)
         return nullptr;
-    const std::string title = TextOf(window);
+    const std::string title = HeldWindowText(window);
     return mbcs::CompareBytes(prefix, title.c_str(), std::strlen(prefix)) == 0 ? window : nullptr;
 }
 
@@ -74,33 +53,31 @@ HWND FindTopWindow(const char* windowClass, const char* title) {
 }
 
 HWND FindChildByText(HWND parent, const char* text) {
-    ChildSearch search;
-    search.wanted = text;
-    ForEachChildWindow(parent, [&search](HWND child) {
-        const std::string childText = TextOf(child);
-        const bool begins = mbcs::CompareBytes(childText.c_str(), search.wanted.c_str(), search.wanted.size()) == 0;
-        if (begins || mbcs::Compare(childText.c_str(), search.wanted.c_str()) == 0) {
-            search.foundWindow = child;
-            search.found = 1;
-            return false;
-        }
-        return true;
+    const std::string wanted = text;  // any length: the caller's text is compared whole
+    return FindChildWhere(parent, [&wanted](HWND child) {
+        const std::string childText = HeldWindowText(child);
+        return mbcs::CompareBytes(childText.c_str(), wanted.c_str(), wanted.size()) == 0 ||
+               mbcs::Compare(childText.c_str(), wanted.c_str()) == 0;
     });
-    return search.found ? search.foundWindow : nullptr;
 }
 
 HWND FindChildByClass(HWND parent, const char* className) {
-    ChildSearch search;
-    search.wanted = className;
-    ForEachChildWindow(parent, [&search](HWND child) {
-        if (mbcs::Compare(ClassOf(child).c_str(), search.wanted.c_str()) == 0) {
-            search.foundWindow = child;
-            search.found = 1;
-            return false;
-        }
-        return true;
-    });
-    return search.found ? search.foundWindow : nullptr;
+    return FindChildWhere(
+        parent, [className](HWND child) { return mbcs::Compare(WindowClassName(child).c_str(), className) == 0; });
+}
+
+std::string HeldWindowText(HWND window) {
+    char text[kWindowTextBuffer] = {};
+    ::GetWindowTextA(window, text, kWindowTextBuffer);
+    text[kWindowTextBuffer - 1] = '\0';
+    return text;
+}
+
+std::string WindowClassName(HWND window) {
+    char name[kWindowTextBuffer] = {};
+    ::GetClassNameA(window, name, kWindowTextBuffer);
+    name[kWindowTextBuffer - 1] = '\0';
+    return name;
 }
 
 CString& ReadWindowText(HWND window, CString& text) {

@@ -4,6 +4,8 @@
 // retries while the window exists.
 #include <windows.h>
 
+#include <string>
+
 #include "framework/CString.h"
 
 // Texts read from windows go into buffers of this size: at most 259 characters are seen.
@@ -22,11 +24,22 @@ HWND FindTopWindow(const char* windowClass, const char* title);
 template <class Accept>
 HWND FindTopWindowWhere(const char* windowClass, const char* title, Accept accept);
 
+// The first descendant of parent, in enumeration order, that matches(child) takes; null when none does.
+template <class Match>
+HWND FindChildWhere(HWND parent, Match matches);
+
 // The first descendant, in enumeration order, whose text begins with (or equals) text.
 HWND FindChildByText(HWND parent, const char* text);
 
 // The first descendant, in enumeration order, whose class name equals className exactly.
 HWND FindChildByClass(HWND parent, const char* className);
+
+// The window's text as the system holds it (GetWindowTextA), cut to 259 characters. For another
+// process's window no message reaches that process, so a hung J-Flash cannot hold the read up.
+std::string HeldWindowText(HWND window);
+
+// The window's class name, cut to 259 characters.
+std::string WindowClassName(HWND window);
 
 // The window's text as its own procedure answers WM_GETTEXT, cut to 259 characters. A window that
 // does not answer within the answer timeout reads as empty.
@@ -63,6 +76,18 @@ BOOL CALLBACK VisitChild(HWND child, LPARAM context) noexcept {
 template <class Visit>
 void ForEachChildWindow(HWND parent, Visit visit) {
     ::EnumChildWindows(parent, &probe_detail::VisitChild<Visit>, reinterpret_cast<LPARAM>(&visit));
+}
+
+template <class Match>
+HWND FindChildWhere(HWND parent, Match matches) {
+    HWND found = nullptr;
+    ForEachChildWindow(parent, [&](HWND child) {
+        if (!matches(child))
+            return true;
+        found = child;
+        return false;
+    });
+    return found;
 }
 
 template <class Accept>

@@ -10,15 +10,6 @@ namespace {
 constexpr size_t kChildrenRead = 16;
 constexpr char kButtonClass[] = "Button";
 
-// GetWindowTextA answers from the system's copy of another process's window text, without a message
-// to J-Flash, so a hung J-Flash cannot hold the read up.
-std::string TextOf(HWND window) {
-    char text[kWindowTextBuffer] = {};
-    ::GetWindowTextA(window, text, kWindowTextBuffer);
-    text[kWindowTextBuffer - 1] = '\0';
-    return text;
-}
-
 }  // namespace
 
 std::string ChildTexts(HWND window) {
@@ -26,15 +17,13 @@ std::string ChildTexts(HWND window) {
     size_t children = 0;
     ForEachChildWindow(window, [&](HWND child) {
         // What J-Flash says is in its static texts; an OK at the end of every cause tells nothing.
-        char className[kWindowTextBuffer] = {};
-        ::GetClassNameA(child, className, kWindowTextBuffer);
-        if (::lstrcmpiA(className, kButtonClass) != 0)
-            texts.push_back(TextOf(child));
+        if (::lstrcmpiA(WindowClassName(child).c_str(), kButtonClass) != 0)
+            texts.push_back(HeldWindowText(child));
         return ++children < kChildrenRead;
     });
     return JoinTexts(texts);
 }
 
 std::string OneLineText(HWND window) {
-    return JoinTexts({TextOf(window)});
+    return JoinTexts({HeldWindowText(window)});
 }

@@ -31,6 +31,7 @@ target_include_directories(tallyburn_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(tallyburn_core PUBLIC comctl32 winmm gdi32 user32 advapi32 kernel32)
 
 include(res/resources.cmake)
+target_include_directories(tallyburn_core PUBLIC ${TB_RES_OUT})  # tallyburn_version.h
 
 add_executable(Tallyburn WIN32 app/TallyburnMain.cpp framework/WinMain.cpp ${TB_RESOURCE_FILES})
 target_link_libraries(Tallyburn PRIVATE tallyburn_core)

@@ -12,7 +12,6 @@ SystemSeams RealSeams() {
     seams.playSound = [](const char* sound, HMODULE module, DWORD flags) { return ::PlaySoundA(sound, module, flags); };
     seams.sleep = [](DWORD milliseconds) { ::Sleep(milliseconds); };
     seams.ftime = [](struct __timeb64* record) { ::_ftime64(record); };
-    seams.time = [] { return ::_time64(nullptr); };
     seams.tickCount = [] { return ::GetTickCount64(); };
     seams.postMessage = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return ::PostMessageA(window, message, wParam, lParam);

@@ -1,15 +1,13 @@
 #pragma once
 // The points where the tool meets the person and the clock: message boxes, sounds, sleeping, the
-// calendar and monotonic clocks, window timers, the production log's file and the steps of a settings
-// write. Production code calls them through Seams(); by default each entry calls the real Windows
-// function. Tests replace entries to answer message boxes, observe sounds, drive timer ticks, replace
-// long waits with a clock they control and make file steps fail.
+// calendar and monotonic clocks, window timers and the steps of a settings write. Production code
+// calls them through Seams(); by default each entry calls the real Windows function. Tests replace
+// entries to answer message boxes, observe sounds, drive timer ticks, replace long waits with a clock
+// they control and make file steps fail.
 #include <windows.h>
 
 #include <sys/timeb.h>
-#include <ctime>
 #include <functional>
-#include <string>
 
 struct SystemSeams {
     // MessageBoxA(owner, text, caption, type).
@@ -18,11 +16,9 @@ struct SystemSeams {
     std::function<BOOL(const char* sound, HMODULE module, DWORD flags)> playSound;
     // Sleep(milliseconds).
     std::function<void(DWORD milliseconds)> sleep;
-    // _ftime64(record): the current time with milliseconds. The clock is 64-bit in both builds: the
-    // 32-bit C runtime's time_t, time and _ftime end in January 2038.
+    // _ftime64(record): the current calendar time, as the stopwatch reads it. The clock is 64-bit in
+    // both builds: the 32-bit C runtime's time_t, time and _ftime end in January 2038.
     std::function<void(struct __timeb64* record)> ftime;
-    // _time64(nullptr): the current calendar time in whole seconds.
-    std::function<__time64_t()> time;
     // GetTickCount64(): milliseconds of a clock that only goes forward.
     std::function<ULONGLONG()> tickCount;
     // PostMessageA(window, message, wParam, lParam): messages to another application's windows.
@@ -32,10 +28,6 @@ struct SystemSeams {
     // SetTimer / KillTimer on a window of ours.
     std::function<UINT_PTR(HWND window, UINT_PTR id, UINT milliseconds)> setTimer;
     std::function<BOOL(HWND window, UINT_PTR id)> killTimer;
-    // Appends lines to the production log's file, whole or not at all (the header first into an
-    // empty file); true when written. Empty: the real file. The log's writer thread calls its own
-    // copy, taken when the log opens.
-    std::function<bool(const std::string& path, const std::string& header, const std::string& lines)> appendLog;
     // The steps of a settings write that can fail on their own: CopyFileA(from, to, FALSE),
     // FlushFileBuffers(file), and MoveFileExA(copy, file, MOVEFILE_REPLACE_EXISTING |
     // MOVEFILE_WRITE_THROUGH), the copy replacing the file.

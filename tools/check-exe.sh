@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# check-exe.sh <exe> <i686|x86_64> [--tallyburn|--console]: checks what a built Windows executable is,
-# with the cross binutils: its machine type, the GUI subsystem (--console: the console subsystem), and
-# imports from Windows' own DLLs only.
+# check-exe.sh <exe> <i686|x86_64> [--tallyburn <build-dir>|--console]: checks what a built Windows
+# executable is, with the cross binutils: its machine type, the GUI subsystem (--console: the console
+# subsystem), and imports from Windows' own DLLs only.
 # With --tallyburn also Tallyburn's own facts: no 32-bit C runtime clock (it ends in 2038), a manifest
 # naming the exe's processor architecture, and the resources dialog 102, icon group 128, the sounds
-# 129 and 130 of their sizes, and version 2.1.0.0.
+# 129 and 130 of their sizes, and the project's version (version.txt of the build tree it came from)
+# in the version block and the caption.
 set -euo pipefail
-exe=${1:?usage: check-exe.sh <exe> <i686|x86_64> [--tallyburn]}
-arch=${2:?usage: check-exe.sh <exe> <i686|x86_64> [--tallyburn]}
+exe=${1:?usage: check-exe.sh <exe> <i686|x86_64> [--tallyburn <build-dir>|--console]}
+arch=${2:?usage: check-exe.sh <exe> <i686|x86_64> [--tallyburn <build-dir>|--console]}
 case $arch in
 i686) format=pei-i386 manifest_arch=x86 ;;
 x86_64) format=pei-x86-64 manifest_arch=amd64 ;;
@@ -42,8 +43,15 @@ if [[ ${3:-} == --tallyburn ]]; then
     archs=$(grep -o 'processorArchitecture=""[^"]*""' <<<"$rc" | sed 's/.*=""//; s/""//' | sort -u | tr '\n' ' ')
     [[ $archs == "$manifest_arch " ]] || fault "manifest names processor architecture '${archs% }', not $manifest_arch"
     grep -q '^102 DIALOGEX' <<<"$rc" || fault "no dialog 102"
-    grep -q '^ FILEVERSION 2, 1, 0, 0$' <<<"$rc" || fault "file version is not 2.1.0.0"
-    grep -q '^ PRODUCTVERSION 2, 1, 0, 0$' <<<"$rc" || fault "product version is not 2.1.0.0"
+    build_tree=${4:?usage: check-exe.sh <exe> <i686|x86_64> --tallyburn <build-dir>}
+    version=$(cat "$build_tree/version.txt" 2>/dev/null) || fault "no version.txt in $build_tree"
+    numbers=${version//./, }
+    grep -q "^ FILEVERSION $numbers\$" <<<"$rc" || fault "file version is not $version"
+    grep -q "^ PRODUCTVERSION $numbers\$" <<<"$rc" || fault "product version is not $version"
+    grep -q "^CAPTION \"Tallyburn ${version%.*.*}\"\$" <<<"$rc" || fault "dialog caption is not Tallyburn ${version%.*.*}"
+    for text in FileVersion ProductVersion; do
+        grep -q "^ *VALUE \"$text\", \"$numbers\"\$" <<<"$rc" || fault "$text text is not $numbers"
+    done
 
     # The resource tree as "type/name size" lines: a type entry, its name entries, a language, a leaf.
     tree=$(sed -n '/The .rsrc Resource Directory/,/Resources start/p' <<<"$headers" | awk '

@@ -29,7 +29,7 @@ for member in "${members[@]}"; do
     built=$(basename "$member")
     shipped=$work/$name/$member
     [[ -f $shipped ]] || continue
-    "$(dirname "$0")/check-exe.sh" "$shipped" i686 $(case $member in Tallyburn.exe) echo --tallyburn ;; TallyburnReport.exe) echo --console ;; esac) >/dev/null ||
+    "$(dirname "$0")/check-exe.sh" "$shipped" i686 $(case $member in Tallyburn.exe) echo --tallyburn "$build" ;; TallyburnReport.exe) echo --console ;; esac) >/dev/null ||
         fault "$member fails check-exe.sh"
     sections=$("$objdump" -h "$shipped")
     grep -q ' \.debug_' <<<"$sections" && fault "$member has debug information"

@@ -7,12 +7,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-version=$(sed -n 's/^project(Tallyburn VERSION \([0-9]*\.[0-9]*\.[0-9]*\).*/\1/p' CMakeLists.txt)
-name=Tallyburn-$version-win32
 dist=$root/build/dist
 
 "$root/tools/install-deps.sh" >/dev/null
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+version=$(cat build/win32/version.txt)  # the project's version, as configured: 2.1.0.0 names 2.1.0
+name=Tallyburn-${version%.*}-win32
 cmake --build build/win32 --target Tallyburn TallyburnReport JFlashSim -j "${JOBS:-$(nproc)}" >/dev/null
 
 rm -rf "$dist/$name" "$dist/$name.zip"

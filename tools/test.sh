@@ -49,8 +49,8 @@ sse2=" -msse2 -mfpmath=sse -mstackrealign"
 "$root/tools/check-x87.sh" build/win32
 
 echo "== executables and the release package"
-"$root/tools/check-exe.sh" build/win64/bin/Tallyburn.exe x86_64 --tallyburn
-"$root/tools/check-exe.sh" build/win32/bin/Tallyburn.exe i686 --tallyburn
+"$root/tools/check-exe.sh" build/win64/bin/Tallyburn.exe x86_64 --tallyburn build/win64
+"$root/tools/check-exe.sh" build/win32/bin/Tallyburn.exe i686 --tallyburn build/win32
 "$root/tools/check-exe.sh" build/win32/bin/JFlashSim.exe i686
 zip=$("$root/tools/package.sh" | sed -n 's/^package: //p')
 "$root/tools/check-package.sh" "$zip" build/win32

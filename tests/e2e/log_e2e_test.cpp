@@ -3,6 +3,7 @@
 #include <regex>
 #include <utility>
 
+#include "tallyburn_version.h"
 #include "tests/e2e/end_to_end.h"
 #include "tests/support/csv_reader.h"
 
@@ -68,7 +69,7 @@ TEST_F(LogEndToEnd, ASessionLogsEveryEventWithItsCountSecondsEraseAndCause) {
 
     // The seconds of each line, checked apart: at least so many, or none (-1).
     const std::pair<CsvRecord, double> expected[] = {
-        {{"start", "0", "", "Tallyburn 2.1.0"}, -1},
+        {{"start", "0", "", "Tallyburn " TALLYBURN_VERSION}, -1},
         {{"pass", "1", "0", ""}, 1.0},
         {{"fail", "1", "0", "Target voltage too low."}, 1.0},
         {{"fail", "1", "0", "The connected device does not match the device selected in the project."}, 1.0},

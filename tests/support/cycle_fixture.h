@@ -34,11 +34,13 @@ protected:
     std::vector<UINT_PTR> Timers() { return Fake().RunningTimers(m_harness.Window()); }
 
     bool RunEnabled() { return ::IsWindowEnabled(m_harness.Item(IDC_RUN)) != FALSE; }
-    COLORREF Lit() { return Dialog().m_display.m_litColor; }
-    COLORREF Unlit() { return Dialog().m_display.m_unlitColor; }
+    COLORREF Lit() { return m_harness.Display().m_litColor; }
+    COLORREF Unlit() { return m_harness.Display().m_unlitColor; }
+    std::string Shown() { return m_harness.DisplayText(); }
     std::vector<UINT> Sounds() { return Fake().SoundIds(); }
 
-    // The end states of a cycle: red with the failure sound, green without; Run on; only the clock ticking.
+    // The end states of a cycle: red with the failure sound, green without (and the count stored);
+    // Run on; only the clock ticking.
     void ExpectFailed();
     void ExpectSucceeded(int counter);
     void ExpectRunning();

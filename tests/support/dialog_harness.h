@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/TallyburnDialog.h"
+#include "tests/support/dialog_view.h"
 #include "tests/support/fake_seams.h"
 #include "tests/support/temp_folder.h"
 
@@ -27,6 +28,9 @@ public:
     HWND Window() const { return m_dialog ? m_dialog->m_hWnd : nullptr; }
     HWND Item(int id) const { return ::GetDlgItem(Window(), id); }
     std::string ItemText(int id) const;
+    // The segment display: the count's text and colours as they are shown.
+    const CSegmentDisplay& Display() { return TallyburnDialogView::Display(*m_dialog); }
+    std::string DisplayText() { return Display().m_text.str(); }
 
     // Routes waiting messages through the dialog's loop step (PreTranslateMessage first).
     void Pump();

@@ -35,7 +35,6 @@ FakeSeams::FakeSeams() {
         record->timezone = 0;
         record->dstflag = 0;
     };
-    seams.time = [this] { return static_cast<__time64_t>(m_nowMs / 1000); };
     seams.tickCount = [this] { return static_cast<ULONGLONG>(m_nowMs); };
     seams.setTimer = [this](HWND window, UINT_PTR id, UINT milliseconds) {
         m_timers[{window, id}] = milliseconds;

@@ -18,7 +18,6 @@ TEST_F(CycleTest, EraseUnsecureProgramSucceeds) {
     HWND erased = Programmer().Open(kTitleText, {kEraseOk});
     Tick(CTallyburnDialog::ErasePollTimer);
     EXPECT_FALSE(::IsWindow(erased));
-    EXPECT_EQ(Dialog().m_eraseStage, 1);
     EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{633, 626}));
 
     HWND error = Programmer().Open(kTitleText + " Error", {"anything"});  // not looked for while unsecuring
@@ -32,7 +31,6 @@ TEST_F(CycleTest, EraseUnsecureProgramSucceeds) {
     HWND unsecured = Programmer().Open(kTitleText, {kUnsecureOk});
     Tick(CTallyburnDialog::ErasePollTimer);
     EXPECT_FALSE(::IsWindow(unsecured));
-    EXPECT_EQ(Dialog().m_eraseStage, 0);
     EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{633, 626, 642}));
     EXPECT_EQ(Timers(), (std::vector<UINT_PTR>{CTallyburnDialog::ElapsedTimer, CTallyburnDialog::StartDelayTimer}));
 
@@ -57,7 +55,6 @@ TEST_F(CycleTest, ErrorOrEmulatorSelectionWhileErasingFails) {
     Programmer().Open(kEmulatorTitle);
     Tick(CTallyburnDialog::ErasePollTimer);
     ExpectFailed();
-    EXPECT_EQ(Dialog().m_eraseStage, 0);
 }
 
 TEST_F(CycleTest, EraseResultAndEmulatorSelectionTogetherUnsecureThenFail) {
@@ -69,23 +66,30 @@ TEST_F(CycleTest, EraseResultAndEmulatorSelectionTogetherUnsecureThenFail) {
     EXPECT_FALSE(::IsWindow(erased));
     EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{633, 626, 601}));
     ExpectFailed();
-    EXPECT_EQ(Dialog().m_eraseStage, 1) << "left at the unsecure stage, as the failure found it";
 }
 
-TEST_F(CycleTest, StaleStartDelayDuringErasingIsIgnored) {
+// Enter starts a cycle over a running one: a timer of the first keeps running until the cycle ends.
+TEST_F(CycleTest, StaleStartDelayDuringErasingIsIgnoredAndTheEndStopsIt) {
     ClickRun();  // programming path: timer 4 runs
     CheckErase();
-    ClickRun();  // erase path: timer 4 of the first cycle keeps running
+    m_harness.PressKey(IDC_RUN, VK_RETURN);  // erase path: timer 4 of the first cycle keeps running
     EXPECT_TRUE(Fake().TimerRunning(m_harness.Window(), CTallyburnDialog::StartDelayTimer));
     Programmer().Open(kTitleText, {kEraseOk});
     Tick(CTallyburnDialog::ErasePollTimer);
-    ASSERT_EQ(Dialog().m_eraseStage, 1);
+    ASSERT_EQ(Programmer().Commands(), (std::vector<UINT>{642, 633, 626}));
 
     Tick(CTallyburnDialog::StartDelayTimer);  // starts timer 1 beside timer 2
     EXPECT_TRUE(Fake().TimerRunning(m_harness.Window(), CTallyburnDialog::ResultPollTimer));
-    Programmer().Open(kTitleText + " Warning");
+    HWND warning = Programmer().Open(kTitleText + " Warning");
     for (int tick = 0; tick < 60; ++tick)
         Tick(CTallyburnDialog::ResultPollTimer);
-    ExpectRunning();
-    EXPECT_EQ(Dialog().m_missingPolls, 0) << "ignored while unsecuring";
+    ExpectRunning();  // ignored while unsecuring: neither the warning nor 50 polls without a window
+
+    // The unsecure result starts the delay of this cycle while timer 1 still runs: success stops both.
+    ::DestroyWindow(warning);
+    Programmer().Open(kTitleText, {kUnsecureOk});
+    Tick(CTallyburnDialog::ErasePollTimer);
+    Programmer().Open(kTitleText, {kProgramOk});
+    Tick(CTallyburnDialog::ResultPollTimer);
+    ExpectSucceeded(1);
 }

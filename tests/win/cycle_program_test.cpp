@@ -7,7 +7,7 @@ TEST_F(CycleTest, SuccessAfterTheStartDelayWaitsEndDelayClosesCountsAndTurnsGree
     EXPECT_EQ(Programmer().Commands(), std::vector<UINT>{642});
     EXPECT_EQ(Timers(), (std::vector<UINT_PTR>{CTallyburnDialog::ElapsedTimer, CTallyburnDialog::StartDelayTimer}));
     EXPECT_EQ(Fake().TimerPeriod(m_harness.Window(), CTallyburnDialog::StartDelayTimer), 1000u);
-    EXPECT_STREQ(Dialog().m_appTitle, kTitle);
+    EXPECT_EQ(m_harness.IniString("AppTitle"), kTitle) << "learned from J-Flash's title";
     ASSERT_TRUE(Tick(CTallyburnDialog::StartDelayTimer));
     EXPECT_EQ(Timers(), (std::vector<UINT_PTR>{CTallyburnDialog::ResultPollTimer, CTallyburnDialog::ElapsedTimer}));
     EXPECT_EQ(Fake().TimerPeriod(m_harness.Window(), CTallyburnDialog::ResultPollTimer), 100u);
@@ -18,7 +18,7 @@ TEST_F(CycleTest, SuccessAfterTheStartDelayWaitsEndDelayClosesCountsAndTurnsGree
     EXPECT_EQ(Fake().Sleeps(), std::vector<DWORD>{350});
     EXPECT_FALSE(::IsWindow(result));
     ExpectSucceeded(1);
-    EXPECT_STREQ(Dialog().m_display.m_text, "001");
+    EXPECT_EQ(Shown(), "001");
     EXPECT_EQ(Sounds(), std::vector<UINT>{IDR_WAVE_START}) << "a success plays no sound";
     EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{642, 601}));
     EXPECT_EQ(::GetFocus(), m_harness.Item(IDC_RUN));
@@ -31,22 +31,43 @@ TEST_F(CycleTest, CountsEverySuccessAndShowsAtLeastThreeDigits) {
         StartPolling();
         Programmer().Open(kTitle, {kProgramOk});
         ASSERT_TRUE(Tick(CTallyburnDialog::ResultPollTimer));
-        EXPECT_STREQ(Dialog().m_display.m_text, shown);
+        EXPECT_EQ(Shown(), shown);
         EXPECT_EQ(m_harness.IniString("counter"), shown);
     }
     EXPECT_EQ(Fake().Sleeps(), (std::vector<DWORD>{0, 0}));
 }
 
-// With the special child it counts too (cycle_built_windows_test.cpp).
+// With the special child it counts too (cycle_built_windows_test.cpp), but only there.
 TEST_F(CycleTest, ResultUnderTheAlternativeTitleCountsWithTheText) {
     StartPolling();
     HWND plain = Programmer().Open(std::string(kTitle) + " ", {"anything at all"});
+    HWND learned = Programmer().Open(kTitle, {"anything at all"}, true);
     Tick(CTallyburnDialog::ResultPollTimer);
     EXPECT_TRUE(::IsWindow(plain)) << "neither the text nor the special child";
+    EXPECT_TRUE(::IsWindow(learned)) << "the special child under the learned title";
     HWND text = Programmer().Open(std::string(kTitle) + " ", {kProgramOk});
     Tick(CTallyburnDialog::ResultPollTimer);
     EXPECT_FALSE(::IsWindow(text));
     ExpectSucceeded(1);
+}
+
+// A hand-written title that J-Flash's title contains is kept with its "SEGGER ", while the error and
+// warning titles are formed without it.
+TEST_F(CycleTest, HandWrittenTitleKeepsItsVendorWhileTheErrorAndWarningTitlesDropIt) {
+    m_harness.WriteIni("[setup]\r\nAppTitle=SEGGER J-Flash V7.88c\r\nend_delay=0\r\n");
+    m_harness.Open();
+    for (const char* title : {"J-Flash V7.88c Error", "J-Flash V7.88c Warning"}) {
+        StartPolling();
+        HWND window = Programmer().Open(title, {"Target voltage too low."});
+        Tick(CTallyburnDialog::ResultPollTimer);
+        ExpectFailed();
+        ::DestroyWindow(window);
+    }
+    StartPolling();
+    Programmer().Open("SEGGER J-Flash V7.88c", {kProgramOk});
+    Tick(CTallyburnDialog::ResultPollTimer);
+    ExpectSucceeded(1);
+    EXPECT_EQ(m_harness.IniString("AppTitle"), "SEGGER J-Flash V7.88c");
 }
 
 TEST_F(CycleTest, FiftyPollsWithoutAnAwaitedWindowFailTheShownWorkingWindowAndOtherTextsDoNot) {
@@ -60,8 +81,7 @@ TEST_F(CycleTest, FiftyPollsWithoutAnAwaitedWindowFailTheShownWorkingWindowAndOt
     Programmer().BuildStep(working);
     // Another, still being built and in front of it, keeps nothing alive, now or later.
     Programmer().Open("J-Flash", {}, false, true);
-    Tick(CTallyburnDialog::ResultPollTimer);
-    EXPECT_EQ(Dialog().m_missingPolls, 0) << "the working window, once shown, starts the count again";
+    Tick(CTallyburnDialog::ResultPollTimer);  // the working window, once shown, starts the count again
     ::DestroyWindow(working);
     for (int tick = 0; tick < 49; ++tick)
         Tick(CTallyburnDialog::ResultPollTimer);
@@ -69,7 +89,7 @@ TEST_F(CycleTest, FiftyPollsWithoutAnAwaitedWindowFailTheShownWorkingWindowAndOt
     Tick(CTallyburnDialog::ResultPollTimer);
     ExpectFailed();
     EXPECT_TRUE(::IsWindow(other));
-    EXPECT_EQ(Dialog().m_counter, 0);
+    EXPECT_EQ(Shown(), "000");
     EXPECT_EQ(Programmer().Commands(), (std::vector<UINT>{642, 601}));
 }
 
@@ -108,7 +128,7 @@ TEST_F(CycleTest, ChecksRunInOrderErrorWarningResultEmulatorAndWhatFailsStaysOpe
     Tick(CTallyburnDialog::ResultPollTimer);
     ExpectFailed();
     EXPECT_TRUE(::IsWindow(emulator)) << "the emulator selection stays open";
-    EXPECT_EQ(Dialog().m_counter, 1);
+    EXPECT_EQ(m_harness.IniInt("counter"), 1);
 }
 
 TEST_F(CycleTest, EnterStartsACycleFromAnyControlEvenWhileOneRuns) {
@@ -135,7 +155,7 @@ TEST_F(CycleTest, RunWithoutJFlashShowsTheMessageAndLeavesARunningCycleAlone) {
     StartPolling();
     Programmer().CloseMain();
     Fake().Answer(IDOK);
-    Dialog().Run();
+    m_harness.PressKey(IDC_RUN, VK_RETURN);
     EXPECT_EQ(Fake().MessageBoxes().size(), 2u);
     ExpectRunning();
     EXPECT_TRUE(Fake().TimerRunning(m_harness.Window(), CTallyburnDialog::ResultPollTimer));

@@ -60,8 +60,8 @@ protected:
         const auto note = [&] {
             for (UINT_PTR id : Timers())
                 trace << id << '/' << Fake().TimerPeriod(m_harness.Window(), id) << ' ';
-            trace << Unlit() << '/' << Lit() << ' ' << Dialog().m_counter << ' ' << Sounds().size() - sounds << ' '
-                  << RunEnabled() << '\n';
+            trace << Unlit() << '/' << Lit() << ' ' << Shown() << ' ' << Sounds().size() - sounds << ' ' << RunEnabled()
+                  << '\n';
         };
         const auto cycle = [&](const std::string& title, const char* text) {
             ClickRun();
@@ -132,12 +132,13 @@ TEST_F(ProductionLogTest, AWriterThatBlocksForFiveSecondsMovesNothingInTheCycle)
     const std::string withoutLog = RunCycles();
 
     auto writes = std::make_shared<std::atomic<int>>(0);
-    Seams().appendLog = [writes](const std::string&, const std::string&, const std::string&) {
+    LogFileAppend() = [writes](const std::string&, const std::string&, const std::string&) {
         ++*writes;
         ::Sleep(5000);
         return true;
     };
     OpenWithLog("");
+    LogFileAppend() = AppendToLogFile;  // the open log keeps the one that blocks
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(RunCycles(), withoutLog);
     EXPECT_LT(MillisecondsSince(start), 5000) << "the cycle waited for the log";

@@ -1,4 +1,6 @@
-// Attaching to J-Flash's main window of either generation and learning its title.
+// Attaching to J-Flash's main window of either generation and learning its title, seen as J-Flash
+// sees it: which main window gets the start of the cycle (642, or the key F7 for the Qt generation),
+// and the title stored as "AppTitle".
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
@@ -7,67 +9,67 @@
 
 using Generation = FakeProgrammer::Generation;
 
-TEST(Discovery, DialogGenerationIsPreferredWhenBothAreOpen) {
-    DialogHarness harness;
-    CTallyburnDialog& dialog = harness.Open();
-    FakeProgrammer qt(Generation::Qt, "SEGGER J-Flash V8.10 - [qt.jflash]");
-    HWND dialogMain = ::CreateWindowExA(0, "MainWindow", "SEGGER J-Flash V7.88c - [board.jflash]", WS_POPUP, 0, 0, 10,
-                                        10, nullptr, nullptr, nullptr, nullptr);
-    dialog.DiscoverProgrammer();
-    EXPECT_EQ(dialog.m_programmerWindow, dialogMain);
-    EXPECT_EQ(dialog.m_qtGeneration, 0);
-    EXPECT_STREQ(dialog.m_windowClass, "#32770");
-    EXPECT_STREQ(dialog.m_appTitle, "J-Flash V7.88c");
-    ::DestroyWindow(dialogMain);
+namespace {
+
+// Presses Enter, which starts a cycle also while one runs.
+void PressRun(DialogHarness& harness) {
+    harness.PressKey(IDC_RUN, VK_RETURN);
 }
 
-TEST(Discovery, QtGenerationWhenOnlyItIsOpen) {
+// Whether the cycle's start went to this J-Flash, and only as its generation starts.
+bool Started(const FakeProgrammer& programmer, size_t starts = 1) {
+    return programmer.Commands().size() + programmer.Keys().size() / 2 == starts;
+}
+
+}  // namespace
+
+TEST(Discovery, DialogGenerationIsPreferredWhenBothAreOpen) {
     DialogHarness harness;
-    CTallyburnDialog& dialog = harness.Open();
+    harness.Open();
     FakeProgrammer qt(Generation::Qt, "SEGGER J-Flash V8.10 - [qt.jflash]");
-    dialog.DiscoverProgrammer();
-    EXPECT_EQ(dialog.m_programmerWindow, qt.Main());
-    EXPECT_EQ(dialog.m_qtGeneration, 1);
-    EXPECT_STREQ(dialog.m_windowClass, "QWidget");
-    EXPECT_STREQ(dialog.m_errorTitle, "J-Flash V8.10 Error");
-    EXPECT_STREQ(dialog.m_warningTitle, "J-Flash V8.10 Warning");
-    EXPECT_EQ(harness.IniString("AppTitle"), "J-Flash V8.10");
+    FakeProgrammer dialog(Generation::Dialog, "SEGGER J-Flash V7.88c - [board.jflash]");
+    PressRun(harness);
+    EXPECT_EQ(dialog.Commands(), std::vector<UINT>{642});
+    EXPECT_TRUE(Started(qt, 0));
+    EXPECT_EQ(harness.IniString("AppTitle"), "J-Flash V7.88c");
 }
 
 TEST(Discovery, AttachmentIsKeptWhileTheWindowLivesAndRenewedAfterItCloses) {
     DialogHarness harness;
-    CTallyburnDialog& dialog = harness.Open();
+    harness.Open();
     auto first = std::make_unique<FakeProgrammer>(Generation::Dialog, "SEGGER J-Flash V7.88c - [a.jflash]");
-    dialog.DiscoverProgrammer();
-    ASSERT_EQ(dialog.m_programmerWindow, first->Main());
+    PressRun(harness);
+    ASSERT_TRUE(Started(*first));
 
     ::SetWindowTextA(first->Main(), "SEGGER J-Flash V9.00 - [another project]");
-    dialog.DiscoverProgrammer();
-    EXPECT_EQ(dialog.m_programmerWindow, first->Main());
-    EXPECT_STREQ(dialog.m_appTitle, "J-Flash V7.88c") << "a living attachment is not looked at again";
+    PressRun(harness);
+    EXPECT_TRUE(Started(*first, 2));
+    EXPECT_EQ(harness.IniString("AppTitle"), "J-Flash V7.88c") << "a living attachment is not looked at again";
 
     first.reset();
     FakeProgrammer second(Generation::Qt, "SEGGER J-Flash V8.10 - [qt.jflash]");
-    dialog.DiscoverProgrammer();
-    EXPECT_EQ(dialog.m_programmerWindow, second.Main());
-    EXPECT_EQ(dialog.m_qtGeneration, 1);
-    EXPECT_STREQ(dialog.m_appTitle, "J-Flash V8.10");
+    PressRun(harness);
+    EXPECT_EQ(second.Keys().size(), 2u) << "F7, down and up";
+    EXPECT_TRUE(second.Commands().empty());
+    EXPECT_EQ(harness.IniString("AppTitle"), "J-Flash V8.10");
 
     second.CloseMain();
-    dialog.DiscoverProgrammer();
-    EXPECT_EQ(dialog.m_programmerWindow, nullptr);
-    EXPECT_EQ(dialog.m_qtGeneration, 0);
-    EXPECT_STREQ(dialog.m_windowClass, "#32770");
+    FakeProgrammer third(Generation::Dialog, "SEGGER J-Flash V8.10 - [board.jflash]");
+    PressRun(harness);
+    EXPECT_EQ(third.Commands(), std::vector<UINT>{642}) << "the dialog generation again, not the Qt one";
 }
 
 TEST(Discovery, OnlyTheFirstQtWindowIsExamined) {
     DialogHarness harness;
-    CTallyburnDialog& dialog = harness.Open();
+    harness.Open();
     FakeProgrammer qt(Generation::Qt, "SEGGER J-Flash V8.10 - [qt.jflash]");
     HWND other =
         ::CreateWindowExA(0, "QWidget", "Some Qt tool", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    dialog.DiscoverProgrammer();
-    EXPECT_EQ(dialog.m_programmerWindow, nullptr);
+    harness.Fake().Answer(IDOK);
+    PressRun(harness);
+    ASSERT_EQ(harness.Fake().MessageBoxes().size(), 1u);
+    EXPECT_EQ(harness.Fake().MessageBoxes()[0].text, "Cann't find J-Flash Window.");
+    EXPECT_TRUE(Started(qt, 0));
     ::DestroyWindow(other);
 }
 
@@ -88,12 +90,10 @@ TEST(TitleLearning, StoredTitleIsKeptWhileItMatchesOrTheTitleHasNoSeparator) {
         // Spaced as no write of the profile functions would leave it: any write shows.
         harness.WriteIni(std::string("[setup]\r\nAppTitle = ") + row.stored + "\r\n");
         const std::string before = harness.Ini();
-        CTallyburnDialog& dialog = harness.Open();
+        harness.Open();
         FakeProgrammer programmer(Generation::Dialog, row.mainTitle);
-        dialog.DiscoverProgrammer();
-        EXPECT_EQ(dialog.m_programmerWindow, programmer.Main()) << "attached either way";
-        EXPECT_STREQ(dialog.m_appTitle, row.learned);
-        EXPECT_STREQ(dialog.m_errorTitle, (std::string(row.learned) + " Error").c_str());
+        PressRun(harness);
+        EXPECT_TRUE(Started(programmer)) << "attached either way";
         EXPECT_EQ(harness.IniString("AppTitle"), row.learned);
         EXPECT_EQ(harness.Ini() == before, std::string(row.stored) == row.learned) << "written only when learned";
     }

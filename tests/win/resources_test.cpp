@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tallyburn_version.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ TEST(Resources, DialogTemplateHasTheWindowsStyleFontAndControlsInTabOrder) {
     EXPECT_EQ((std::vector<int>{in.Short(), in.Short(), in.Short(), in.Short()}), (std::vector<int>{0, 0, 209, 190}));
     // Braced lists are read left to right: no menu, the standard dialog class, the caption.
     EXPECT_EQ((std::vector<std::string>{in.Name(), in.Name(), in.Name()}),
-              (std::vector<std::string>{"", "", "Tallyburn 2.1"}));
+              (std::vector<std::string>{"", "", TALLYBURN_CAPTION}));
     EXPECT_EQ(in.Get(2), 8u) << "points";
     EXPECT_EQ(in.Get(2), 0u) << "weight: normal";
     EXPECT_EQ(in.Get(2) & 0xFF, 0u) << "not italic";
@@ -129,8 +130,8 @@ TEST(Resources, VersionStringsAndManifest) {
                    {"InternalName", "Tallyburn"},
                    {"ProductName", "Tallyburn"},
                    {"OriginalFilename", "Tallyburn.EXE"},
-                   {"FileVersion", "2, 1, 0, 0"},
-                   {"ProductVersion", "2, 1, 0, 0"},
+                   {"FileVersion", TALLYBURN_VERSION_BLOCK_TEXT},
+                   {"ProductVersion", TALLYBURN_VERSION_BLOCK_TEXT},
                    {"CompanyName", ""},
                    {"Comments", ""}};
     for (const auto& s : strings) {

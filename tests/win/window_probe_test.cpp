@@ -105,7 +105,7 @@ TEST(Posting, CommandsAndKeysArriveAsMenuCommandsAndKeyStrokes) {
     EXPECT_TRUE(fake.Sleeps().empty());
 }
 
-TEST(Posting, VanishedWindowGivesZeroAtOnceWithoutSleeping) {
+TEST(Posting, VanishedWindowIsGoneAtOnceWithoutSleeping) {
     FakeSeams fake;
     HWND window = TopLevel("Static", "gone");
     ::DestroyWindow(window);

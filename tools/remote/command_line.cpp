@@ -28,22 +28,31 @@ bool CommandLine::Text(const char* name, std::string& value) {
     return false;
 }
 
+bool ParseWholeNumber(const std::string& text, unsigned long min, unsigned long max, unsigned long& value) {
+    // Ten digits at the most, so that the number cannot overflow while it is read.
+    if (text.empty() || text.size() > 10)
+        return false;
+    unsigned long long number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        number = number * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (number < min || number > max)
+        return false;
+    value = static_cast<unsigned long>(number);
+    return true;
+}
+
 bool CommandLine::Number(const char* name, unsigned long min, unsigned long max, unsigned long& value) {
     std::string text;
     if (!Text(name, text))
         return false;
-    unsigned long long number = 0;
-    bool digits = text.size() <= 10;
-    for (char c : text) {
-        digits = digits && c >= '0' && c <= '9';
-        number = number * 10 + static_cast<unsigned>(c - '0');
-    }
-    if (!digits || number < min || number > max) {
+    if (!ParseWholeNumber(text, min, max, value)) {
         m_problem = std::string(name) + " needs a whole number from " + std::to_string(min) + " to " +
                     std::to_string(max) + ", not \"" + text + "\"";
         return false;
     }
-    value = static_cast<unsigned long>(number);
     return true;
 }
 

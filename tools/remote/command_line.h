@@ -4,6 +4,15 @@
 #include <string>
 #include <vector>
 
+// Reads text as a whole decimal number from min to max: digits only, no sign, no blanks; false for
+// anything else.
+bool ParseWholeNumber(const std::string& text, unsigned long min, unsigned long max, unsigned long& value);
+template <typename T>
+bool ParseWholeNumber(const std::string& text, unsigned long min, unsigned long max, T& value) {
+    unsigned long number = 0;
+    return ParseWholeNumber(text, min, max, number) && (value = static_cast<T>(number), true);
+}
+
 class CommandLine {
 public:
     // The arguments after the program's name.

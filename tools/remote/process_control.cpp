@@ -141,7 +141,7 @@ HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* 
     return found;
 }
 
-std::string TextOf(HWND window) {
+std::string AnsweredText(HWND window) {
     char text[1024] = {};
     ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
                           nullptr);
@@ -158,7 +158,7 @@ HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
 
 std::string MessageBoxText(HWND box) {
     // The message is the static control with id 0xFFFF in both Windows and Wine message boxes.
-    return TextOf(::GetDlgItem(box, 0xFFFF));
+    return AnsweredText(::GetDlgItem(box, 0xFFFF));
 }
 
 bool SetSimulatorOutcomes(HWND simulator, const std::string& list) {

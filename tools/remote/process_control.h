@@ -54,8 +54,8 @@ HWND WaitForProcessWindow(DWORD processId, const char* windowClass, const char* 
 // Whether the window's thread answers a message within the time.
 bool Answers(HWND window, UINT timeoutMs);
 
-// The text of a window of another process (WM_GETTEXT).
-std::string TextOf(HWND window);
+// The text the window's own procedure answers to WM_GETTEXT (waiting at most 5 s for it).
+std::string AnsweredText(HWND window);
 
 // Clicks a button of another process's window as a mouse click would (BM_CLICK, posted).
 void ClickButton(HWND window, int id);

@@ -3,9 +3,10 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tallyburn_version.h"
 #include "tools/remote/process_control.h"
 
-const char kTallyburnCaption[] = "Tallyburn 2.1";
+const char kTallyburnCaption[] = TALLYBURN_CAPTION;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "outcome.h"
 
 #include "text_util.h"
+#include "tools/remote/command_line.h"
 
 namespace jflashsim {
 namespace {
@@ -47,7 +48,7 @@ bool ApplyStay(Outcome& outcome, const std::string&, std::string&) {
 
 bool ApplyCloseDelay(Outcome& outcome, const std::string& value, std::string& error) {
     int ms = 0;
-    if (!ParseInt(value, 0, 600000, ms)) {
+    if (!ParseWholeNumber(value, 0, 600000, ms)) {
         error = "close-delay needs milliseconds from 0 to 600000";
         return false;
     }
@@ -101,7 +102,7 @@ bool ApplyHang(Outcome& outcome, const std::string& value, std::string& error) {
     size_t slash = value.find('/');
     int ms = 0;
     if (slash == std::string::npos || !ParseMoment(value.substr(0, slash), outcome.fault.moment) ||
-        !ParseInt(value.substr(slash + 1), 1, kMaxHangMs, ms)) {
+        !ParseWholeNumber(value.substr(slash + 1), 1, kMaxHangMs, ms)) {
         error = "hang needs MOMENT/MS: a moment (on-command, working or outcome) and milliseconds from 1 to " +
                 std::to_string(kMaxHangMs);
         return false;

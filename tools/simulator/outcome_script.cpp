@@ -1,6 +1,7 @@
 #include "outcome_script.h"
 
 #include "text_util.h"
+#include "tools/remote/command_line.h"
 
 namespace jflashsim {
 
@@ -20,7 +21,7 @@ bool ParseOutcomeScript(const std::string& text, std::vector<Outcome>& steps, st
         int count = 1;
         size_t star = item.rfind('*');
         if (star != std::string::npos) {
-            if (!ParseInt(Trim(item.substr(star + 1)), 1, kMaxRepeat, count)) {
+            if (!ParseWholeNumber(Trim(item.substr(star + 1)), 1, kMaxRepeat, count)) {
                 error = "repeat count in \"" + item + "\" must be from 1 to " + std::to_string(kMaxRepeat);
                 return false;
             }

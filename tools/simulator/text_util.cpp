@@ -25,24 +25,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     }
 }
 
-bool ParseInt(const std::string& text, int min, int max, int& value) {
-    if (text.empty() || text.size() > 9) {
-        return false;
-    }
-    long long result = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        result = result * 10 + (c - '0');
-    }
-    if (result < min || result > max) {
-        return false;
-    }
-    value = static_cast<int>(result);
-    return true;
-}
-
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
     if (from.empty()) {
         return text;

@@ -11,9 +11,6 @@ std::string Trim(const std::string& text);
 // Splits at every separator; an empty text gives one empty part.
 std::vector<std::string> Split(const std::string& text, char separator);
 
-// Strict decimal: digits only (no sign, no blanks), and within [min, max].
-bool ParseInt(const std::string& text, int min, int max, int& value);
-
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
 
 std::string PadRight(const std::string& text, size_t width);
