@@ -43,16 +43,10 @@ bool Holds(const std::string& log, const std::string& lines, const std::string& 
 }  // namespace
 
 bool IsOverflowName(const std::string& logName, const std::string& name) {
-    // '?' cannot occur in a file name, so it marks the stamp's digits alone.
-    const std::string pattern = StampedLogPath(logName, std::string(8, '?') + "-" + std::string(6, '?'));
-    if (name.size() != pattern.size())
-        return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        const unsigned char c = name[i], p = pattern[i];
-        if (p == '?' ? !std::isdigit(c) : std::tolower(c) != std::tolower(p))
-            return false;
-    }
-    return true;
+    const std::string owner = LogNameOfOverflow(name);
+    return !owner.empty() && std::equal(owner.begin(), owner.end(), logName.begin(), logName.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
 }
 
 bool MergeOverflowFiles(const LogFiles& files, const std::string& path, int count, const std::string& now) {

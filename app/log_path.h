@@ -11,3 +11,8 @@ std::string LogPathFor(const std::string& value, const std::string& executableDi
 // The log's path with the stamp added to its file name before the extension:
 // "C:\Line\Tallyburn-log.csv" and "20261207-234124" give "C:\Line\Tallyburn-log-20261207-234124.csv".
 std::string StampedLogPath(const std::string& path, const std::string& stamp);
+
+// The inverse of StampedLogPath on file names: the name of the log that an overflow file
+// "<stem>-YYYYMMDD-HHMMSS<extension>" belongs to ("Tallyburn-log-20261207-234124.csv" gives
+// "Tallyburn-log.csv"); empty for a name that is not an overflow file's.
+std::string LogNameOfOverflow(const std::string& fileName);

@@ -25,7 +25,7 @@ display)
     ;;
 report)
     program=report_reader_fuzz
-    sources=($(cd "$root" && ls tools/report/*.cpp | grep -v report_main.cpp) app/log_text.cpp
+    sources=($(cd "$root" && ls tools/report/*.cpp | grep -v report_main.cpp) app/log_text.cpp app/log_path.cpp
         tests/fuzz/report_reader_fuzz.cpp)
     options=(-max_len=4096)
     if [[ -z $(ls -A "$out/corpus") ]]; then

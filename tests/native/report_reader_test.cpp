@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/log_path.h"
 #include "tools/report/log_record.h"
 #include "tools/report/station_log.h"
 
@@ -70,8 +71,8 @@ TEST(LogReader, TimesCountByTheirInstantAndDateByTheirOwnDay) {
     ASSERT_TRUE(ParseDate("2000-02-29", day));
     EXPECT_EQ(after.localDay, day + 1) << "a leap day of a century divisible by 400";
 
-    EXPECT_EQ(LogNameOfLeftover("Tallyburn-log-20261207-234124.csv"), "Tallyburn-log.csv");
-    EXPECT_EQ(LogNameOfLeftover("log-20261207-234124"), "log");
-    EXPECT_EQ(LogNameOfLeftover("Tallyburn-log.csv"), "");
-    EXPECT_EQ(LogNameOfLeftover("a-2026120x-234124.csv"), "");
+    EXPECT_EQ(LogNameOfOverflow("Tallyburn-log-20261207-234124.csv"), "Tallyburn-log.csv");
+    EXPECT_EQ(LogNameOfOverflow("log-20261207-234124"), "log");
+    EXPECT_EQ(LogNameOfOverflow("Tallyburn-log.csv"), "");
+    EXPECT_EQ(LogNameOfOverflow("a-2026120x-234124.csv"), "");
 }

@@ -4,6 +4,8 @@
 #include <map>
 #include <set>
 
+#include "app/log_path.h"
+
 namespace {
 
 std::string Lower(std::string text) {
@@ -39,22 +41,6 @@ std::string FileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string LogNameOfLeftover(const std::string& fileName) {
-    // <log stem>-YYYYMMDD-HHMMSS<extension>
-    const size_t dot = fileName.find_last_of('.');
-    const std::string stem = fileName.substr(0, dot);
-    const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot);
-    if (stem.size() < 17)
-        return std::string();
-    const size_t stamp = stem.size() - 16;
-    for (size_t i = 0; i < 16; ++i) {
-        const char c = stem[stamp + i];
-        if (i == 0 || i == 9 ? c != '-' : c < '0' || c > '9')
-            return std::string();
-    }
-    return stem.substr(0, stamp) + extension;
-}
-
 std::vector<Station> GroupStations(const std::vector<LogInput>& logs) {
     // Folder and log name, without regard to case as Windows names files.
     std::map<std::string, StationFiles> byKey;
@@ -62,7 +48,7 @@ std::vector<Station> GroupStations(const std::vector<LogInput>& logs) {
         if (!input.log.isLog)
             continue;
         const std::string name = FileName(input.path);
-        const std::string leftoverOf = LogNameOfLeftover(name);
+        const std::string leftoverOf = LogNameOfOverflow(name);
         const std::string logName = leftoverOf.empty() ? name : leftoverOf;
         StationFiles& files = byKey[Lower(FolderOf(input.path)) + '\n' + Lower(logName)];
         files.stem = logName.substr(0, logName.find_last_of('.'));
@@ -77,8 +63,8 @@ std::vector<Station> GroupStations(const std::vector<LogInput>& logs) {
     for (auto& entry : byKey) {
         StationFiles& group = entry.second;
         std::stable_sort(group.logs.begin(), group.logs.end(), [](const LogInput* a, const LogInput* b) {
-            const bool aLeftover = !LogNameOfLeftover(FileName(a->path)).empty();
-            const bool bLeftover = !LogNameOfLeftover(FileName(b->path)).empty();
+            const bool aLeftover = !LogNameOfOverflow(FileName(a->path)).empty();
+            const bool bLeftover = !LogNameOfOverflow(FileName(b->path)).empty();
             return aLeftover != bLeftover ? bLeftover : Lower(FileName(a->path)) < Lower(FileName(b->path));
         });
         Station station;
@@ -92,7 +78,7 @@ std::vector<Station> GroupStations(const std::vector<LogInput>& logs) {
         std::vector<const std::vector<LogRecord>*> sources;
         for (const LogInput* input : group.logs) {
             const std::string name = FileName(input->path);
-            if (!LogNameOfLeftover(name).empty() && merged.count(Lower(name))) {
+            if (!LogNameOfOverflow(name).empty() && merged.count(Lower(name))) {
                 station.merged.push_back(input->path);
                 continue;
             }

@@ -27,5 +27,3 @@ std::vector<Station> GroupStations(const std::vector<LogInput>& logs);
 
 // The file name of a path, with either separator.
 std::string FileName(const std::string& path);
-// For the file name of a file written at closing, the name of the log it belongs to; else empty.
-std::string LogNameOfLeftover(const std::string& fileName);
